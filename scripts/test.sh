@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs, builds and runs every test: the normal build, then once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers briefly.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/installa.sh test
+j=$(nproc)
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$j"
+(cd build && ctest --output-on-failure -j "$j")
+
+cmake -S . -B build-asan -DDIDIV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build-asan -j "$j"
+(cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j "$j" -E '^e2e_')
+
+cmake -S . -B build-fuzz -DDIDIV_FUZZ=ON -DDIDIV_GUI=OFF -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
+cmake --build build-fuzz -j "$j" --target $(cd fuzz && ls *.cpp | sed 's/\.cpp$//')
+for f in fuzz/*.cpp; do
+  nome=$(basename "$f" .cpp)
+  echo "fuzzing $nome"
+  build-fuzz/"$nome" -max_total_time=20 -rss_limit_mb=2048 >/dev/null 2>build-fuzz/"$nome".log \
+    || { tail -40 build-fuzz/"$nome".log; exit 1; }
+done
+echo "fuzzers: no crash"

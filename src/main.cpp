@@ -1,0 +1,2 @@
+// Placeholder until the desktop host lands.
+int main() { return 0; }

@@ -1,0 +1,30 @@
+#include "resources/pacchetto.h"
+
+#include <map>
+#include <utility>
+
+#include "platform/bmp.h"
+
+extern "C" const uint8_t didiv_immagini_inizio[];
+extern "C" const uint8_t didiv_immagini_fine[];
+
+namespace didiv {
+
+std::span<const uint8_t> pacchetto_incorporato() {
+    return {didiv_immagini_inizio, static_cast<size_t>(didiv_immagini_fine - didiv_immagini_inizio)};
+}
+
+std::optional<Superficie> immagine_incorporata(std::string_view nome, int membro) {
+    static const std::map<std::pair<std::string, int>, std::vector<uint8_t>> indice = [] {
+        std::map<std::pair<std::string, int>, std::vector<uint8_t>> m;
+        auto dati = pacchetto_incorporato();
+        if (dati.empty()) return m;
+        for (auto& v : leggi_pacchetto(dati)) m[{v.nome, v.membro}] = std::move(v.bmp);
+        return m;
+    }();
+    auto it = indice.find({std::string(nome), membro});
+    if (it == indice.end()) return std::nullopt;
+    return decodifica_bmp(it->second);
+}
+
+}  // namespace didiv
