@@ -528,6 +528,7 @@ Superficie disegna_striscione(int W, int H, const std::string& parole, bool fest
 
     // The 2 px ink border.
     cairo_set_line_width(cr, 2);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
     cairo_rectangle(cr, 1, 1, W - 2, H - 2);
     colore(cr, pal::ink);
     cairo_stroke(cr);
