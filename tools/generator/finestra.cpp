@@ -378,8 +378,6 @@ Superficie disegna_barra() {
     constexpr int W = 400, H = 60, C = 5;  // C: the frame's width
     Tela t(W, H);
     cairo_t* cr = t.cr();
-    rettangolo(cr, 0, 0, W, H, pal::walnut);
-    venatura(cr, W, H, 77, 0.6);
     // Bevel of the frame, then a gold line around the parchment.
     rettangolo(cr, 0, 0, W, H, walnut_dark);
     rettangolo(cr, 1, 1, W - 2, H - 2, pal::walnut_shade);
