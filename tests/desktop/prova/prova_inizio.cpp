@@ -1,12 +1,16 @@
 // The start dialog on its own: "Gioca" prints the chosen play time and opens a stand-in for
-// the game window, which a click or its close box ends. For screenshots and end-to-end tests.
+// the game window, which its close box ends. For screenshots and end-to-end tests.
+// `--chiudi ID` instead asks window ID to close, as a window manager's close box does.
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Double_Window.H>
 
+#include <X11/Xlib.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "dialogs/fltk/inizio_fltk.h"
@@ -24,9 +28,25 @@ public:
     }
 };
 
+int chiudi_finestra(const char* id) {
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) return 1;
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = static_cast<Window>(std::strtoul(id, nullptr, 0));
+    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    const Status s = XSendEvent(d, e.xclient.window, False, NoEventMask, &e);
+    XCloseDisplay(d);
+    return s ? 0 : 1;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--chiudi") == 0) return chiudi_finestra(argv[2]);
     didiv::Registro registro;
     PiattaformaProva piattaforma(registro);
     didiv::AudioFinto audio(registro);
