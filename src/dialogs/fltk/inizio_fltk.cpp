@@ -19,6 +19,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dialogs/inizio.h"
 #include "resources/testi_dialoghi.h"
@@ -154,8 +155,8 @@ private:
 // A command button that a focused Enter presses too, as the space bar does.
 class Pulsante : public Fl_Button {
 public:
-    Pulsante(const Posizione& p, std::string_view testo, Carattere c, int dx = 0, int dy = 0)
-        : Fl_Button(dx + px(p.left), dy + px(p.top), px(p.width), px(p.height)) {
+    Pulsante(const Posizione& p, std::string_view testo, Carattere c)
+        : Fl_Button(px(p.left), px(p.top), px(p.width), px(p.height)) {
         copy_label(std::string(testo).c_str());
         applica(this, c);
     }
