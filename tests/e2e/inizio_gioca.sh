@@ -1,0 +1,14 @@
+# "Gioca" with timed play and the list untouched: the game window opens with 30 seconds
+# and the start dialog is gone for good.
+source "$(dirname "$0")/inizio_comune.bash"
+avvia_x
+avvia_programma
+W=$(aspetta_finestra "$TITOLO_INIZIO")
+clic "$W" "${GIOCA_PER[@]}"
+clic "$W" "${GIOCA[@]}"
+G=$(aspetta_finestra "$TITOLO_GIOCO")
+[ -n "$G" ] || fallisci "no game window"
+finestra_presente "$TITOLO_INIZIO" && fallisci "the start dialog is still shown"
+grep -qx "tempo_limite 30" "$TMP/out" || fallisci "wrong play time"
+vivo || fallisci "the program ended with the game window"
+echo PASS
