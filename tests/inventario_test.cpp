@@ -180,10 +180,10 @@ TEST_F(Regole, APressAndReleaseOnTheBarIsADropThere) {
 TEST_F(Regole, TheJungleBookOpensTheJungleAcrossTheChasm) {
     f().scroll_x = 1800;  // dx = X + 1760
     f().scroll_y = -300;  // wy = Y - 340
-    EXPECT_FALSE(prova("libro", 160, 100));
+    EXPECT_FALSE(prova("libro", 120, 100));
     EXPECT_FALSE(prova("libro", 300, -10));
     EXPECT_EQ(f().fase_giungla, 0);
-    EXPECT_TRUE(prova("libro", 161, -9));
+    EXPECT_TRUE(prova("libro", 121, -9));
     EXPECT_EQ(f().fase_giungla, 1);
     const char* file[] = {"j1.bmp", "j2.bmp", "j3.bmp"};
     for (int i = 0; i < 3; ++i) {
