@@ -16,7 +16,7 @@ using Coppia = std::pair<Superficie, Superficie>;
 
 constexpr double kPi = 3.14159265358979323846;
 // Ankles stand so that the soles end on row 116 of the 80 x 120 box.
-constexpr double kCaviglia = 112.2;
+constexpr double kCaviglia = 111.9;
 constexpr double kCentro = 40;
 
 // The left-hand poses: the right-hand ones turned over about the centre column, so he keeps
@@ -86,13 +86,13 @@ PosaFianco passo_avanti(bool vicina_avanti) {
 // On stairs the leading foot goes up onto the next step, knee bent.
 PosaFianco passo_scala(bool vicina_avanti) {
     PosaFianco p = in_piedi();
-    p.anca.y = 86.0;
+    p.anca.y = 86.6;
     p.inclina = 5;
-    Punto avanti{kCentro + 8.0, kCaviglia - 6.0}, dietro{kCentro - 5.0, kCaviglia};
+    Punto avanti{kCentro + 8.5, kCaviglia - 6.0}, dietro{kCentro - 3.5, kCaviglia};
     p.caviglia_vicina = vicina_avanti ? avanti : dietro;
     p.caviglia_lontana = vicina_avanti ? dietro : avanti;
-    p.piede_vicino = vicina_avanti ? -4 : 6;
-    p.piede_lontano = vicina_avanti ? 6 : -4;
+    p.piede_vicino = vicina_avanti ? -4 : 0;
+    p.piede_lontano = vicina_avanti ? 0 : -4;
     const Punto braccio_avanti = dalla_spalla(p, 7.5, 21.0), braccio_dietro = dalla_spalla(p, -6.0, 21.5);
     p.mano_vicina = vicina_avanti ? braccio_dietro : braccio_avanti;
     p.mano_lontana = vicina_avanti ? braccio_avanti : braccio_dietro;
