@@ -1,0 +1,345 @@
+// The bookshelf pieces: glowing spines and their title labels, the red book lying flat, the
+// open costume book, and the stone steps that crumble under the professor.
+
+#include <pango/pangocairo.h>
+
+#include <cmath>
+#include <string>
+
+#include "generatore.h"
+#include "tela.h"
+
+namespace didiv::gen {
+
+namespace {
+
+constexpr uint32_t alone = 0xFFF1A6;      // the warm glow around a lit book
+constexpr uint32_t alone_forte = 0xFFE066;
+
+void rettangolo(cairo_t* cr, double x, double y, double w, double h, uint32_t c) {
+    colore(cr, c);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+}
+
+// A lit spine filling its whole box: a halo, the cloth lightened, gilt bands and a title plate.
+Superficie dorso_acceso(int w, int h, uint32_t tinta) {
+    Tela t(w, h);
+    cairo_t* cr = t.cr();
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    rettangolo(cr, 0, 0, w, h, alone);
+    rettangolo(cr, 1, 0, w - 2, h, alone_forte);
+    // Dark cloth lights up more than a bright one, which would melt into the halo.
+    const double luce = 0.299 * (tinta >> 16) + 0.587 * ((tinta >> 8) & 0xFF) + 0.114 * (tinta & 0xFF);
+    const uint32_t base = sfuma(tinta, luce > 120 ? 1.05 : 1.45);
+    rettangolo(cr, 2, 1, w - 4, h - 2, base);
+    rettangolo(cr, 2, 1, 2, h - 2, sfuma(base, 1.25));       // light from the left
+    rettangolo(cr, w - 4, 1, 2, h - 2, sfuma(base, 0.78));   // shade on the right
+    // Gilt bands near both ends, and a small plate in between.
+    for (int y : {3, h - 6}) {
+        rettangolo(cr, 2, y, w - 4, 1, 0xFFE7A0);
+        rettangolo(cr, 2, y + 2, w - 4, 1, pal::gold);
+    }
+    const int ph = std::max(5, h / 4);
+    const int py = h / 2 - ph / 2 - 1;
+    rettangolo(cr, 4, py, w - 8, ph, sfuma(pal::gold, 1.15));
+    rettangolo(cr, 5, py + 1, w - 10, ph - 2, sfuma(base, 0.7));
+    for (int y = py + 2; y < py + ph - 2; y += 2) rettangolo(cr, 6, y, std::max(1, w - 12), 1, 0xFFE7A0);
+    // A few sparkles on the halo.
+    for (auto [x, y] : {std::pair{0, h / 5}, {w - 1, h / 2}, {0, (4 * h) / 5}}) rettangolo(cr, x, y, 1, 1, 0xFFFFFF);
+    return t.opaca();
+}
+
+std::pair<int, int> misura(cairo_t* cr, const std::string& s, const std::string& font) {
+    PangoLayout* l = pango_cairo_create_layout(cr);
+    PangoFontDescription* d = pango_font_description_from_string(font.c_str());
+    pango_layout_set_font_description(l, d);
+    pango_font_description_free(d);
+    pango_layout_set_text(l, s.c_str(), -1);
+    int w = 0, h = 0;
+    pango_layout_get_pixel_size(l, &w, &h);
+    g_object_unref(l);
+    return {w, h};
+}
+
+// The largest size of a font family whose text fits the width.
+std::string adatta(cairo_t* cr, const std::string& s, const std::string& famiglia, double massimo, int larghezza) {
+    for (double p = massimo; p > 5; p -= 0.5) {
+        const std::string f = famiglia + " " + std::to_string(p) + "px";
+        if (misura(cr, s, f).first <= larghezza) return f;
+    }
+    return famiglia + " 5px";
+}
+
+// A parchment tag with the book's title and its author, as a lit book shows them.
+Superficie etichetta(int w, int h, const std::string& titolo, const std::string& autore) {
+    Tela t(w, h);
+    cairo_t* cr = t.cr();
+    rettangolo(cr, 0, 0, w, h, pal::ink);
+    rettangolo(cr, 1, 1, w - 2, h - 2, pal::gold);
+    rettangolo(cr, 2, 2, w - 4, h - 4, pal::parchment);
+    // A little light at the top left, a shade at the bottom right.
+    rettangolo(cr, 2, h - 4, w - 4, 2, pal::parchment_shade);
+    rettangolo(cr, w - 4, 2, 2, h - 4, pal::parchment_shade);
+    rettangolo(cr, 2, 2, w - 6, 1, 0xFFF8E4);
+    // Ornamental corners.
+    for (auto [x, y] : {std::pair{3, 3}, {w - 6, 3}, {3, h - 6}, {w - 6, h - 6}}) {
+        rettangolo(cr, x, y, 3, 3, pal::gold);
+        rettangolo(cr, x + 1, y + 1, 1, 1, pal::parchment);
+    }
+    const int riga_titolo = (h * 6) / 10;
+    const std::string ft = adatta(cr, titolo, "DejaVu Serif Bold", h >= 38 ? 14.0 : 12.0, w - 16);
+    const std::string fa = adatta(cr, autore, "DejaVu Serif Italic", h >= 38 ? 10.0 : 9.0, w - 20);
+    const auto [tw, th] = misura(cr, titolo, ft);
+    const auto [aw, ah] = misura(cr, autore, fa);
+    (void)tw;
+    (void)aw;
+    const double spazio = h - 4 - th - ah;
+    const double y0 = 2 + spazio / 2.0 - 1;
+    testo(cr, titolo, ft, w / 2.0, std::floor(y0), pal::ink, Allinea::centro);
+    testo(cr, autore, fa, w / 2.0, std::floor(y0 + th - 1), sfuma(pal::walnut_shade, 1.0), Allinea::centro);
+    (void)riga_titolo;
+    return t.opaca();
+}
+
+// The red book lying flat on its shelf, seen from the front: covers, pages and a gilt spine.
+Superficie libro_rosso(bool acceso) {
+    Tela t(35, 12);
+    cairo_t* cr = t.cr();
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    rettangolo(cr, 0, 0, 35, 12, acceso ? alone : pal::walnut_shade);
+    if (acceso) rettangolo(cr, 1, 1, 33, 11, alone_forte);
+    const uint32_t rosso = acceso ? sfuma(pal::book_red, 1.4) : pal::book_red;
+    rettangolo(cr, 1, 2, 33, 10, pal::ink);
+    rettangolo(cr, 2, 3, 31, 2, rosso);                       // upper cover
+    rettangolo(cr, 2, 3, 31, 1, sfuma(rosso, 1.3));
+    rettangolo(cr, 2, 9, 31, 2, sfuma(rosso, 0.8));           // lower cover
+    rettangolo(cr, 6, 5, 26, 4, pal::parchment);              // the pages' edge
+    for (int y : {6, 8}) rettangolo(cr, 7, y, 25, 1, pal::parchment_shade);
+    rettangolo(cr, 2, 5, 4, 4, rosso);                        // the rounded spine
+    rettangolo(cr, 2, 6, 4, 1, pal::gold);
+    rettangolo(cr, 2, 8, 4, 1, sfuma(pal::gold, 0.8));
+    if (acceso)
+        for (auto [x, y] : {std::pair{0, 6}, {34, 4}, {17, 0}}) rettangolo(cr, x, y, 1, 1, 0xFFFFFF);
+    return t.opaca();
+}
+
+// The open book on the shaft floor: a leopard skin on the left page, lines on the right.
+Superficie libro_aperto(bool acceso) {
+    Tela t(31, 28);
+    cairo_t* cr = t.cr();
+    const uint32_t fondo = sfuma(pal::stone_shade, 0.7);
+    rettangolo(cr, 0, 0, 31, 28, acceso ? alone : fondo);
+    if (acceso) {
+        cairo_pattern_t* g = cairo_pattern_create_radial(15.5, 17, 3, 15.5, 17, 17);
+        cairo_pattern_add_color_stop_rgb(g, 0, 1, 0.97, 0.75);
+        cairo_pattern_add_color_stop_rgb(g, 1, 1, 0.85, 0.35);
+        cairo_set_source(cr, g);
+        cairo_paint(cr);
+        cairo_pattern_destroy(g);
+    }
+    // The cover under the pages, then two pages rising from the gutter.
+    const uint32_t copertina = acceso ? sfuma(pal::book_green, 1.35) : pal::book_green;
+    auto poligono = [&](std::initializer_list<std::pair<double, double>> pts, uint32_t riemp) {
+        bool primo = true;
+        for (auto [x, y] : pts) {
+            if (primo) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
+            primo = false;
+        }
+        cairo_close_path(cr);
+        colore(cr, riemp);
+        cairo_fill_preserve(cr);
+        colore(cr, pal::ink);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    };
+    poligono({{1.5, 21.5}, {15.5, 26.5}, {29.5, 21.5}, {29.5, 24.5}, {15.5, 27.5}, {1.5, 24.5}}, copertina);
+    const uint32_t carta = acceso ? 0xFFF6DC : pal::parchment;
+    poligono({{2.5, 8.5}, {9, 6.5}, {15.5, 9.5}, {15.5, 25.5}, {2.5, 21.5}}, carta);
+    poligono({{15.5, 9.5}, {22, 6.5}, {28.5, 8.5}, {28.5, 21.5}, {15.5, 25.5}}, sfuma(carta, 0.95));
+    // The leopard skin drawn on the left page.
+    colore(cr, 0xE0A84A);
+    cairo_move_to(cr, 5, 12);
+    cairo_curve_to(cr, 8, 10, 12, 11, 13, 13);
+    cairo_line_to(cr, 13, 20);
+    cairo_curve_to(cr, 10, 21, 7, 20, 5, 18);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    colore(cr, 0x4A2E16);
+    for (auto [x, y] : {std::pair{7, 13}, {10, 14}, {7, 17}, {11, 18}, {9, 16}}) {
+        cairo_arc(cr, x, y, 0.9, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    // Lines of text on the right page.
+    for (int i = 0; i < 5; ++i) {
+        const double y = 12.5 + 2.5 * i;
+        colore(cr, sfuma(pal::ink, 1.6), 0.8);
+        cairo_move_to(cr, 18, y + 0.3 * i);
+        cairo_line_to(cr, 26, y - 0.8 + 0.3 * i);
+        cairo_set_line_width(cr, 0.8);
+        cairo_stroke(cr);
+    }
+    return t.opaca();
+}
+
+// A deterministic scatter of numbers for stones and cracks.
+struct Dado {
+    uint32_t s;
+    double operator()() {
+        s = s * 1664525u + 1013904223u;
+        return (s >> 8) / 16777216.0;
+    }
+};
+
+// One dressed stone: ink joint, body, lit top edge, shaded bottom edge.
+void pietra(cairo_t* cr, double x, double y, double w, double h, double angolo = 0) {
+    cairo_save(cr);
+    cairo_translate(cr, x + w / 2, y + h / 2);
+    cairo_rotate(cr, angolo);
+    cairo_translate(cr, -w / 2, -h / 2);
+    rettangolo(cr, 0, 0, w, h, pal::ink);
+    rettangolo(cr, 1, 1, w - 2, h - 2, pal::stone);
+    rettangolo(cr, 1, 1, w - 2, 1, pal::stone_light);
+    rettangolo(cr, 1, 1, 1, h - 2, pal::stone_light);
+    rettangolo(cr, 1, h - 2, w - 2, 1, pal::stone_shade);
+    cairo_restore(cr);
+}
+
+// The stone steps at the pit's lip, a slab over the tunnel: 0 to 2 ever more broken, 3 fallen.
+Superficie gradini(int fase) {
+    Tela t(48, 63);
+    cairo_t* cr = t.cr();
+    const uint32_t buio = 0x1E1C1A;
+    rettangolo(cr, 0, 0, 48, 63, sfuma(pal::stone_shade, 0.55));
+    // The tunnel under the slab, lined with stone at both sides.
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 28, 0, 63);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.22, 0.21, 0.19);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.07, 0.06, 0.05);
+    cairo_set_source(cr, g);
+    cairo_rectangle(cr, 0, 13, 48, 50);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    for (int r = 0; r < 5; ++r) {
+        const double y = 30 + r * 7;
+        pietra(cr, -4 + (r % 2) * 3, y, 9, 7);
+        pietra(cr, 43 - (r % 2) * 3, y, 9, 7);
+    }
+    // The step above and to the left, from which he comes down.
+    pietra(cr, -3, 4, 13, 10);
+
+    Dado dado{77u + static_cast<uint32_t>(fase)};
+    if (fase < 3) {
+        // Two courses of wide stones; from frame 2 the middle sags as the slab breaks.
+        const double xs[] = {-4, 12, 28, 44};
+        for (int corso = 0; corso < 2; ++corso) {
+            for (int i = 0; i < 3; ++i) {
+                const double x = xs[i] + (corso ? 8 : 0) - (corso && i == 2 ? 0 : 0);
+                const double centro = std::abs(x + 8 - 24) / 24.0;  // 0 in the middle
+                const double cede = fase == 2 ? (1 - centro) * 5 : fase == 1 ? (1 - centro) * 1 : 0;
+                const double ang = fase == 2 ? (x + 8 < 24 ? 0.12 : -0.12) : 0;
+                pietra(cr, x, 13 + corso * 8 + cede, 16, 8, ang);
+            }
+            if (corso) pietra(cr, -12, 21, 16, 8);
+        }
+        // The tread's worn top.
+        if (fase == 0) rettangolo(cr, 0, 13, 48, 1, pal::stone_light);
+        // Cracks, longer in each frame.
+        colore(cr, buio);
+        cairo_set_line_width(cr, 1);
+        for (int i = 0; i < 1 + fase * 2; ++i) {
+            double x = 14 + dado() * 20, y = 13.5;
+            cairo_move_to(cr, x, y);
+            for (int k = 0; k < 2 + fase * 2; ++k) {
+                x += dado() * 4 - 2;
+                y += 2 + dado() * 2;
+                cairo_line_to(cr, x, y);
+            }
+            cairo_stroke(cr);
+        }
+        // Grit trickling into the tunnel.
+        for (int i = 0; i < fase * 6; ++i) {
+            colore(cr, i % 2 ? pal::stone_light : pal::stone);
+            const double d = 1 + (i % 3 == 0);
+            cairo_rectangle(cr, std::floor(14 + dado() * 20), std::floor(33 + dado() * 28), d, d);
+            cairo_fill(cr);
+        }
+    } else {
+        // Only broken stubs are left at the sides; the tunnel lies open.
+        colore(cr, pal::ink);
+        cairo_move_to(cr, 0, 13);
+        cairo_line_to(cr, 9, 13);
+        cairo_line_to(cr, 12, 17);
+        cairo_line_to(cr, 8, 21);
+        cairo_line_to(cr, 10, 25);
+        cairo_line_to(cr, 4, 29);
+        cairo_line_to(cr, 0, 29);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        colore(cr, pal::stone);
+        cairo_move_to(cr, 0, 14);
+        cairo_line_to(cr, 8, 14);
+        cairo_line_to(cr, 10.5, 17);
+        cairo_line_to(cr, 7, 21);
+        cairo_line_to(cr, 8.5, 24.5);
+        cairo_line_to(cr, 3.5, 28);
+        cairo_line_to(cr, 0, 28);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        colore(cr, pal::ink);
+        cairo_move_to(cr, 48, 13);
+        cairo_line_to(cr, 38, 13);
+        cairo_line_to(cr, 36, 18);
+        cairo_line_to(cr, 40, 22);
+        cairo_line_to(cr, 39, 27);
+        cairo_line_to(cr, 48, 29);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        colore(cr, pal::stone_shade);
+        cairo_move_to(cr, 48, 14);
+        cairo_line_to(cr, 39, 14);
+        cairo_line_to(cr, 37.5, 18);
+        cairo_line_to(cr, 41, 22);
+        cairo_line_to(cr, 40, 26);
+        cairo_line_to(cr, 48, 28);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        rettangolo(cr, 0, 14, 8, 1, pal::stone_light);
+        rettangolo(cr, 39, 14, 9, 1, pal::stone_light);
+    }
+    return t.opaca();
+}
+
+}  // namespace
+
+PRODUTTORE(scena_libri) {
+    out.immagine("Picture23", 0, libro_rosso(false));
+    out.immagine("Picture23", 1, libro_rosso(true));
+    out.immagine("Picture57", 0, libro_aperto(false));
+    out.immagine("Picture57", 1, libro_aperto(true));
+    for (int i = 0; i < 4; ++i) out.immagine("Picture38", i, gradini(i));
+
+    // The lit spines, each the size of its hot spot.
+    out.immagine("Picture21", 0, dorso_acceso(17, 32, pal::book_blue));
+    out.immagine("Picture24", 0, dorso_acceso(14, 20, pal::book_green));
+    out.immagine("Picture27", 0, dorso_acceso(13, 25, pal::book_ochre));
+    out.immagine("Picture29", 0, dorso_acceso(17, 26, pal::book_red));
+    out.immagine("Picture45", 0, dorso_acceso(15, 30, pal::book_green));
+    out.immagine("Picture49", 0, dorso_acceso(15, 25, pal::book_blue));
+    out.immagine("Picture51", 0, dorso_acceso(14, 25, 0x5A6E8C));
+    out.immagine("Picture50", 0, dorso_acceso(14, 25, pal::book_red));
+    out.immagine("Picture59", 0, dorso_acceso(15, 25, 0x2F6B2A));
+    out.immagine("Picture60", 0, dorso_acceso(14, 25, pal::book_ochre));
+    out.immagine("Picture58", 0, dorso_acceso(15, 25, 0x6B3A6E));
+
+    // Their title labels.
+    out.immagine("Picture22", 0, etichetta(180, 38, "Memorie di uno scaffale", "Ottavio Polverini"));
+    out.immagine("Picture25", 0, etichetta(150, 32, "Piove sul leggio", "Clelia Temporali"));
+    out.immagine("Picture26", 0, etichetta(150, 32, "L'arte del vaso", "Amedeo Terracotta"));
+    out.immagine("Picture28", 0, etichetta(150, 32, "Vita segreta delle mosche", "Ronzio Zanzarelli"));
+    out.immagine("Picture43", 0, etichetta(150, 32, "Il fagiolo magico", "Giacomo Baccelli"));
+    out.immagine("Picture48", 0, etichetta(150, 32, "Forchette e fulmini", "Ettore Parafulmini"));
+    out.immagine("Picture47", 0, etichetta(150, 32, "Manuale delle nuvole", "Nembo Cirrini"));
+    out.immagine("Picture46", 0, etichetta(150, 32, "Racconti del solaio", "Ilaria Soffitti"));
+}
+
+}  // namespace didiv::gen
