@@ -1,0 +1,532 @@
+// The world picture: an old library in cross-section. Every floor surface lies just under
+// the feet row of the plan (rows F+1 .. F+6), ladders stand at their column + 40 (the
+// professor's box is 80 wide), and the eleven special books stand as ordinary spines where
+// the bookshelf layer later lights them up.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "livello_mappa.h"
+#include "livello_pianta.h"
+#include "tela.h"
+
+namespace didiv::gen {
+
+namespace {
+
+using namespace livello;
+
+// A fixed sequence, so the picture is the same at every build.
+class Caso {
+public:
+    explicit Caso(uint32_t seme) : s_(seme) {}
+    uint32_t operator()() {
+        s_ ^= s_ << 13;
+        s_ ^= s_ >> 17;
+        s_ ^= s_ << 5;
+        return s_;
+    }
+    int tra(int a, int b) { return a + static_cast<int>((*this)() % static_cast<uint32_t>(b - a + 1)); }
+    double reale() { return ((*this)() % 10000) / 10000.0; }
+
+private:
+    uint32_t s_;
+};
+
+struct Rett {
+    double x0, y0, x1, y1;  // x1, y1 excluded
+};
+
+void rettangolo(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t c, double alfa = 1) {
+    colore(cr, c, alfa);
+    cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
+    cairo_fill(cr);
+}
+
+// ---- wallpaper, stone, wood --------------------------------------------------------
+
+void carta_da_parati(cairo_t* cr, const Rett& r) {
+    rettangolo(cr, r.x0, r.y0, r.x1, r.y1, pal::wall);
+    cairo_save(cr);
+    cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    cairo_clip(cr);
+    // Broad stripes of the darker tone with a small lozenge between them.
+    for (double x = std::floor(r.x0 / 24) * 24; x < r.x1; x += 24) {
+        rettangolo(cr, x, r.y0, x + 12, r.y1, pal::wall2);
+        colore(cr, sfuma(pal::wall, 1.18), 0.5);
+        for (double y = std::floor(r.y0 / 28) * 28; y < r.y1; y += 28) {
+            cairo_move_to(cr, x + 18, y + 8);
+            cairo_line_to(cr, x + 21, y + 14);
+            cairo_line_to(cr, x + 18, y + 20);
+            cairo_line_to(cr, x + 15, y + 14);
+            cairo_close_path(cr);
+            cairo_fill(cr);
+        }
+    }
+    cairo_restore(cr);
+}
+
+void pietra(cairo_t* cr, const Rett& r, uint32_t seme, double luce = 1.0) {
+    Caso caso(seme);
+    cairo_save(cr);
+    cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    cairo_clip(cr);
+    rettangolo(cr, r.x0, r.y0, r.x1, r.y1, sfuma(pal::stone_shade, 0.8 * luce));
+    const double h = 14;
+    int riga = 0;
+    for (double y = std::floor(r.y0 / h) * h; y < r.y1; y += h, ++riga) {
+        double x = std::floor(r.x0 / 36) * 36 - (riga % 2 ? 18 : 0);
+        while (x < r.x1) {
+            const double w = 26 + caso.tra(0, 16);
+            const double f = (0.86 + 0.2 * caso.reale()) * luce;
+            rettangolo(cr, x + 1, y + 1, x + w - 1, y + h - 1, sfuma(pal::stone, f));
+            rettangolo(cr, x + 1, y + 1, x + w - 1, y + 2, sfuma(pal::stone_light, f));
+            rettangolo(cr, x + w - 2, y + 1, x + w - 1, y + h - 1, sfuma(pal::stone_shade, f));
+            x += w;
+        }
+    }
+    cairo_restore(cr);
+}
+
+// Darkness inside a shaft or a tunnel: stone fading into the deep.
+void buio(cairo_t* cr, const Rett& r, uint32_t seme, bool verso_il_basso) {
+    pietra(cr, r, seme, 0.55);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, r.y0, 0, r.y1);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.05, 0.04, 0.03, verso_il_basso ? 0.25 : 0.6);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.05, 0.04, 0.03, verso_il_basso ? 0.8 : 0.35);
+    cairo_set_source(cr, g);
+    cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    // The walls' own shadow on both sides.
+    for (int lato = 0; lato < 2; ++lato) {
+        const double x = lato ? r.x1 : r.x0;
+        cairo_pattern_t* s = cairo_pattern_create_linear(x, 0, lato ? x - 12 : x + 12, 0);
+        cairo_pattern_add_color_stop_rgba(s, 0, 0, 0, 0, 0.5);
+        cairo_pattern_add_color_stop_rgba(s, 1, 0, 0, 0, 0);
+        cairo_set_source(cr, s);
+        cairo_rectangle(cr, lato ? x - 12 : x, r.y0, 12, r.y1 - r.y0);
+        cairo_fill(cr);
+        cairo_pattern_destroy(s);
+    }
+}
+
+// A walnut post or beam with light on its top-left edges.
+void legno(cairo_t* cr, double x0, double y0, double x1, double y1) {
+    rettangolo(cr, x0, y0, x1, y1, pal::walnut);
+    rettangolo(cr, x0, y0, x1, y0 + 1, pal::walnut_light);
+    rettangolo(cr, x0, y0, x0 + 1.5, y1, pal::walnut_light);
+    rettangolo(cr, x1 - 1.5, y0, x1, y1, pal::walnut_shade);
+    rettangolo(cr, x0, y1 - 1, x1, y1, pal::walnut_shade);
+}
+
+// ---- books and bookcases -------------------------------------------------------------
+
+const uint32_t kColoriLibri[] = {
+    pal::book_red,   pal::book_blue,  pal::book_green, pal::book_ochre, 0x7A2320, 0x243E60,
+    0x2E5230,        0x9A6A22,        0x5B3A5E,        0x3B6E73,        0x8C3A1E, 0x4A4A3A,
+};
+
+void libro(cairo_t* cr, double x, double y, double w, double h, uint32_t c, Caso& caso) {
+    rettangolo(cr, x, y, x + w, y + h, c);
+    rettangolo(cr, x, y, x + 2, y + h, sfuma(c, 1.3));
+    rettangolo(cr, x + w - 2, y, x + w, y + h, sfuma(c, 0.7));
+    rettangolo(cr, x, y, x + w, y + 1, sfuma(c, 1.2));
+    if (w >= 10) {
+        const int stile = caso.tra(0, 3);
+        if (stile != 3) {
+            rettangolo(cr, x + 1, y + 3, x + w - 1, y + 4, pal::gold, 0.9);
+            rettangolo(cr, x + 1, y + h - 5, x + w - 1, y + h - 4, pal::gold, 0.9);
+        }
+        if (stile == 1 && h >= 26) rettangolo(cr, x + 2.5, y + h * 0.35, x + w - 2.5, y + h * 0.55, pal::parchment_shade);
+        if (stile == 2) rettangolo(cr, x + w / 2 - 1, y + h * 0.4, x + w / 2 + 1, y + h * 0.6, pal::gold, 0.8);
+    }
+    colore(cr, pal::ink, 0.55);
+    cairo_set_line_width(cr, 1);
+    cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
+    cairo_stroke(cr);
+}
+
+struct Riservato {
+    int x0, x1;   // columns kept free on the board (x1 excluded)
+    int ripiano;  // board row
+};
+
+std::vector<Riservato>& riservati() {
+    static std::vector<Riservato> r;
+    return r;
+}
+
+// Books standing on one board between x0 and x1, at most h_max tall.
+void fila_di_libri(cairo_t* cr, double x0, double x1, int ripiano, double h_max, Caso& caso) {
+    double x = x0;
+    while (x < x1 - 6) {
+        // Keep clear of the special books and of the places of the overlays.
+        bool saltato = false;
+        for (const auto& r : riservati())
+            if (r.ripiano == ripiano && x + 18 > r.x0 - 1 && x < r.x1 + 1) {
+                if (x < r.x0 - 1 - 7) {
+                    // Fill up to the reserved place with one book of the right width.
+                    const double w = r.x0 - 1 - x;
+                    const double h = std::min(h_max, 22.0 + caso.tra(0, 12));
+                    libro(cr, x, ripiano - h, w, h, kColoriLibri[caso.tra(0, 11)], caso);
+                }
+                x = r.x1 + 1;
+                saltato = true;
+                break;
+            }
+        if (saltato) continue;
+        const int scelta = caso.tra(0, 19);
+        if (scelta == 0) {  // a gap with a book leaning into it
+            x += caso.tra(6, 12);
+            continue;
+        }
+        if (scelta == 1 && x1 - x > 40 && h_max > 20) {  // a small pile lying flat
+            double y = ripiano;
+            const double w = 28 + caso.tra(0, 8);
+            for (int i = 0; i < 3; ++i) {
+                const double hh = 6 + caso.tra(0, 2);
+                const double dx = caso.tra(0, 3);
+                libro(cr, x + dx, y - hh, w - dx, hh, kColoriLibri[caso.tra(0, 11)], caso);
+                y -= hh;
+            }
+            x += w + 2;
+            continue;
+        }
+        double w = caso.tra(8, 18);
+        if (x + w > x1) w = x1 - x;
+        if (w < 6) break;
+        const double h = std::min(h_max, 22.0 + caso.tra(0, 12));
+        libro(cr, x, ripiano - h, w, h, kColoriLibri[caso.tra(0, 11)], caso);
+        x += w;
+    }
+}
+
+// A walnut bookcase: crown at `alto`, plinth down to `basso`, books on every board.
+void libreria(cairo_t* cr, int x0, int x1, int alto, int basso, std::vector<int> ripiani, uint32_t seme) {
+    Caso caso(seme);
+    std::sort(ripiani.begin(), ripiani.end());
+    rettangolo(cr, x0, alto, x1, basso, sfuma(pal::walnut_shade, 0.62));
+    // Each compartment's back is shaded under the board above.
+    int sopra = alto + 8;
+    for (int r : ripiani) {
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, sopra, 0, sopra + 14);
+        cairo_pattern_add_color_stop_rgba(g, 0, 0, 0, 0, 0.45);
+        cairo_pattern_add_color_stop_rgba(g, 1, 0, 0, 0, 0);
+        cairo_set_source(cr, g);
+        cairo_rectangle(cr, x0, sopra, x1 - x0, r - sopra);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+        fila_di_libri(cr, x0 + 6, x1 - 6, r, std::max(0, r - sopra - 4), caso);
+        legno(cr, x0, r, x1, r + 5);
+        sopra = r + 5;
+    }
+    legno(cr, x0 - 3, alto, x1 + 3, alto + 8);  // crown
+    rettangolo(cr, x0 - 3, alto + 8, x1 + 3, alto + 9, pal::walnut_shade);
+    legno(cr, x0, alto, x0 + 6, basso);  // sides
+    legno(cr, x1 - 6, alto, x1, basso);
+}
+
+// Boards from `da` going up every `passo` pixels until `fino`.
+std::vector<int> ripiani_da(int da, int passo, int fino) {
+    std::vector<int> r;
+    for (int y = da; y > fino; y -= passo) r.push_back(y);
+    return r;
+}
+
+// ---- floors, ladders, set pieces -------------------------------------------------------
+
+// A gallery floor whose surface is rows F+1 .. F+6, on a beam below.
+void pavimento(cairo_t* cr, double xa, double xb, int F, double spessore = 12) {
+    const double y = F + 1;
+    rettangolo(cr, xa, y, xb, y + 2, pal::plank_light);
+    rettangolo(cr, xa, y + 2, xb, y + 6, pal::plank);
+    for (double x = xa + 31; x < xb - 4; x += 43) rettangolo(cr, x, y + 2, x + 1, y + 6, sfuma(pal::plank, 0.75));
+    legno(cr, xa, y + 6, xb, y + 6 + spessore);
+    rettangolo(cr, xa, y + 6 + spessore, xb, y + 8 + spessore, pal::ink, 0.35);
+}
+
+// Two rails and rungs, centred on cx, from the rail tops to the lower floor.
+void scala_a_pioli(cairo_t* cr, double cx, int alto, int basso) {
+    for (double y = basso - 8; y > alto + 4; y -= 12) {
+        rettangolo(cr, cx - 10, y, cx + 10, y + 3, pal::walnut_light);
+        rettangolo(cr, cx - 10, y + 3, cx + 10, y + 4, pal::walnut_shade);
+    }
+    for (double x : {cx - 13, cx + 10}) {
+        rettangolo(cr, x + 1, alto + 2, x + 4, basso + 1, pal::ink, 0.3);  // shadow
+        legno(cr, x, alto, x + 3.5, basso);
+    }
+    // Hooks over the upper floor's edge.
+    for (double x : {cx - 13, cx + 10}) rettangolo(cr, x - 1, alto - 2, x + 4.5, alto, pal::walnut_shade);
+}
+
+void lampada(cairo_t* cr, double x, double y, double raggio) {
+    cairo_pattern_t* g = cairo_pattern_create_radial(x, y, 2, x, y, raggio);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1.0, 0.85, 0.5, 0.45);
+    cairo_pattern_add_color_stop_rgba(g, 0.4, 1.0, 0.75, 0.4, 0.14);
+    cairo_pattern_add_color_stop_rgba(g, 1, 1.0, 0.7, 0.3, 0);
+    cairo_set_source(cr, g);
+    cairo_arc(cr, x, y, raggio, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    // The sconce: a bracket, a cup and a flame.
+    rettangolo(cr, x - 1, y + 4, x + 1, y + 14, pal::ink);
+    colore(cr, pal::gold);
+    cairo_move_to(cr, x - 6, y + 4);
+    cairo_line_to(cr, x + 6, y + 4);
+    cairo_line_to(cr, x + 3, y + 8);
+    cairo_line_to(cr, x - 3, y + 8);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    rettangolo(cr, x - 2, y - 4, x + 2, y + 4, pal::parchment);
+    colore(cr, 0xFFC040);
+    cairo_move_to(cr, x, y - 11);
+    cairo_curve_to(cr, x + 4, y - 7, x + 3, y - 4, x, y - 4);
+    cairo_curve_to(cr, x - 3, y - 4, x - 4, y - 7, x, y - 11);
+    cairo_fill(cr);
+}
+
+void quadro(cairo_t* cr, double x, double y, double w, double h, uint32_t cielo, uint32_t terra) {
+    rettangolo(cr, x - 4, y - 4, x + w + 4, y + h + 4, pal::gold);
+    rettangolo(cr, x - 2, y - 2, x + w + 2, y + h + 2, sfuma(pal::gold, 0.7));
+    rettangolo(cr, x, y, x + w, y + h * 0.6, cielo);
+    rettangolo(cr, x, y + h * 0.6, x + w, y + h, terra);
+    colore(cr, sfuma(terra, 0.75));
+    cairo_move_to(cr, x, y + h * 0.65);
+    cairo_curve_to(cr, x + w * 0.3, y + h * 0.35, x + w * 0.6, y + h * 0.5, x + w, y + h * 0.45);
+    cairo_line_to(cr, x + w, y + h);
+    cairo_line_to(cr, x, y + h);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+}
+
+// A tall arched window onto a starry night.
+void finestra_ad_arco(cairo_t* cr, double x, double y, double w, double h) {
+    auto arco = [&](double m) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - m, y + h + m);
+        cairo_line_to(cr, x - m, y + w / 2);
+        cairo_arc(cr, x + w / 2, y + w / 2, w / 2 + m, M_PI, 2 * M_PI);
+        cairo_line_to(cr, x + w + m, y + h + m);
+        cairo_close_path(cr);
+    };
+    arco(6);
+    colore(cr, pal::stone_shade);
+    cairo_fill(cr);
+    arco(4);
+    colore(cr, pal::stone_light);
+    cairo_fill(cr);
+    arco(0);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.08, 0.12, 0.28);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.22, 0.30, 0.50);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    cairo_save(cr);
+    cairo_clip(cr);
+    Caso caso(404);
+    for (int i = 0; i < 14; ++i) {
+        colore(cr, 0xFFF4D0, 0.5 + 0.5 * caso.reale());
+        cairo_arc(cr, x + caso.tra(2, static_cast<int>(w) - 2), y + caso.tra(2, static_cast<int>(h) - 20), 0.6 + caso.reale(), 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    colore(cr, 0xFFF1C2);
+    cairo_arc(cr, x + w * 0.68, y + h * 0.3, 9, 0, 2 * M_PI);
+    cairo_fill(cr);
+    colore(cr, 0x1A2547);
+    cairo_arc(cr, x + w * 0.68 + 5, y + h * 0.3 - 3, 8, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // Leading: a cross of walnut bars.
+    rettangolo(cr, x + w / 2 - 1.5, y, x + w / 2 + 1.5, y + h, pal::walnut_shade);
+    rettangolo(cr, x, y + h * 0.55, x + w, y + h * 0.55 + 3, pal::walnut_shade);
+    rettangolo(cr, x - 8, y + h + 4, x + w + 8, y + h + 10, pal::stone_light);
+}
+
+// The flight of stone steps from the end of L3 down to the lip of the pit. His feet go
+// down 5 and across 5 at a time from (930, -176) to (1015, -91).
+void gradini_di_pietra(cairo_t* cr) {
+    // The mass under the steps, down to the vault's ceiling.
+    cairo_save(cr);
+    cairo_move_to(cr, 826, -165);
+    double x = 938, y = -165;
+    cairo_line_to(cr, x, y);
+    for (int i = 0; i < 8; ++i) {
+        y += 10;
+        cairo_line_to(cr, x, y);
+        x += 10;
+        cairo_line_to(cr, x, y);
+    }
+    cairo_line_to(cr, 1000, y);
+    cairo_line_to(cr, 1000, 110);
+    cairo_line_to(cr, 826, 110);
+    cairo_close_path(cr);
+    cairo_clip(cr);
+    pietra(cr, {826, -180, 1000, 110}, 77, 0.92);
+    cairo_restore(cr);
+    // Treads: each step's top and its front, lit from the top left.
+    for (int i = 0; i <= 8; ++i) {
+        const double tx = 928 + 10 * i, ty = -176 + 10 * i;
+        const double fine = i == 8 ? 1056 : tx + 20;
+        rettangolo(cr, tx, ty + 1, fine, ty + 4, pal::stone_light);
+        rettangolo(cr, tx, ty + 4, fine, ty + 11, pal::stone);
+        rettangolo(cr, tx, ty + 4, tx + 1.5, ty + 11, pal::stone_light);
+        rettangolo(cr, tx, ty + 10, fine, ty + 11, pal::stone_shade);
+        colore(cr, pal::ink, 0.6);
+        cairo_set_line_width(cr, 1);
+        cairo_move_to(cr, tx + 0.5, ty + 11);
+        cairo_line_to(cr, tx + 0.5, ty + 0.5);
+        cairo_line_to(cr, fine, ty + 0.5);
+        cairo_stroke(cr);
+    }
+    // The last steps and the lip over the tunnel (they crumble once he walks them).
+    pietra(cr, {1000, -80, 1056, -42}, 91, 1.0);
+    rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
+}
+
+}  // namespace
+
+Superficie disegna_mondo() {
+    Tela tela(LARGHEZZA, ALTEZZA);
+    cairo_t* cr = tela.cr();
+    cairo_translate(cr, 0, RIGA_ZERO);
+    const double T = -RIGA_ZERO, B = ALTEZZA - RIGA_ZERO;  // top and bottom world rows
+
+    riservati().clear();
+    for (const auto& d : DORSI_SPECIALI) riservati().push_back({d.x, d.x + d.w, d.y + d.h});
+    // The page-2 book lies flat at (398, 171); the board stays clear for it.
+    riservati().push_back({396, 436, 183});
+
+    carta_da_parati(cr, {0, T, static_cast<double>(LARGHEZZA), B});
+    pietra(cr, {0, 290, 1886, B}, 3, 0.9);  // the foundations
+
+    // ---- the left hall: tall bookcases, three galleries -----------------------------
+    libreria(cr, 6, 300, -378, 284, {267, 224, 181, 138, 95, 52, 9, -34, -77, -120, -163, -206, -249, -292, -335}, 11);
+    libreria(cr, 330, 488, -378, 188, {183, 145, 106, 68, 30, -8, -46, -84, -121, -159, -197, -235, -273, -311, -349}, 12);
+    libreria(cr, 488, 946, -378, -176, {-182, -224, -266, -308, -350}, 13);
+    libreria(cr, 556, 826, -164, 188, ripiani_da(182, 41, -160), 14);
+    legno(cr, 500, 14, 508, 188);    // the post at the right end of L1
+    lampada(cr, 160, 205, 70);
+    lampada(cr, 700, -120, 60);
+
+    // Under L1: a long cabinet down to the ground floor.
+    legno(cr, 334, 196, 848, 284);
+    for (double x = 340; x < 840; x += 62) {
+        rettangolo(cr, x + 3, 204, x + 57, 276, sfuma(pal::walnut, 0.85));
+        rettangolo(cr, x + 3, 204, x + 57, 205, pal::walnut_light);
+        rettangolo(cr, x + 28, 236, x + 32, 240, pal::gold);
+    }
+
+    // ---- the stairwell, the stone steps, the tunnel and the vault -------------------------
+    carta_da_parati(cr, {946, -378, 1060, -91});
+    finestra_ad_arco(cr, 968, -350, 70, 130);
+    lampada(cr, 1003, -190, 50);
+    gradini_di_pietra(cr);
+    buio(cr, {1000, -42, 1052, 162}, 5, true);
+    pietra(cr, {1052, -91, 1070, 40}, 6);  // the tunnel's right wall above the exit
+    // The vault.
+    pietra(cr, {812, 96, 1000, 110}, 8);
+    pietra(cr, {812, 110, 832, 298}, 9);
+    pietra(cr, {1108, 186, 1130, 298}, 10);
+    {
+        Rett cripta{832, 110, 1108, 298};
+        pietra(cr, cripta, 21, 0.7);
+    }
+    buio(cr, {1000, 110, 1108, 298}, 22, true);
+    libreria(cr, 829, 876, 118, 298, {190, 232, 270}, 31);
+    libreria(cr, 878, 932, 118, 298, {157, 200, 244, 280}, 32);
+    libreria(cr, 934, 1000, 118, 298, {158, 188, 218, 248, 280}, 33);
+    lampada(cr, 1080, 220, 50);
+    pavimento(cr, 812, 1130, 298, 10);
+
+    // ---- the rim corridor, the two shafts ---------------------------------------------------
+    libreria(cr, 1060, 1548, -378, 30, ripiani_da(30, 40, -370), 41);
+    legno(cr, 1056, 30, 1556, 42);  // the lintel under the bookcases
+    // Wainscot along the corridor.
+    for (double x = 1070; x < 1556; x += 48) {
+        rettangolo(cr, x, 118, x + 44, 170, sfuma(pal::walnut, 0.9));
+        rettangolo(cr, x + 4, 122, x + 40, 166, sfuma(pal::walnut_shade, 1.05));
+        rettangolo(cr, x + 4, 122, x + 40, 123, pal::walnut_light);
+    }
+    rettangolo(cr, 1070, 114, 1556, 118, pal::walnut_light);
+    quadro(cr, 1130, 60, 46, 36, pal::sky, pal::leaf);
+    quadro(cr, 1250, 56, 34, 44, 0xE8C27A, pal::leaf_shade);
+    lampada(cr, 1200, 78, 55);
+    lampada(cr, 1330, 78, 55);
+    // Exit sill and the two steps down to the rim.
+    rettangolo(cr, 1036, 163, 1052, 169, pal::stone_light);
+    rettangolo(cr, 1040, 168, 1058, 174, pal::stone);
+    pavimento(cr, 1040, 1366, 172);
+    pietra(cr, {1052, 186, 1108, 196}, 12, 0.8);
+    pietra(cr, {1130, 186, 1366, B}, 13);
+    buio(cr, {1366, 178, 1414, B}, 14, true);
+    pavimento(cr, 1414, 1472, 172);
+    // Shaft 2: a narrow mouth, a wider chamber below.
+    pietra(cr, {1414, 186, 1446, B}, 15);
+    pietra(cr, {1612, 186, 1886, B}, 16);
+    buio(cr, {1472, 178, 1548, 200}, 17, false);
+    buio(cr, {1446, 200, 1612, 393}, 18, true);
+    pietra(cr, {1446, 186, 1472, 200}, 19, 0.85);
+    pietra(cr, {1548, 186, 1612, 200}, 20, 0.85);
+    pavimento(cr, 1440, 1616, 392, 6);
+    lampada(cr, 1580, 300, 45);
+
+    // ---- bookcase 3 and the chasm ----------------------------------------------------------
+    libreria(cr, 1556, 1660, -378, -46, ripiani_da(-52, 40, -370), 51);
+    libreria(cr, 1556, 1886, -40, 172, {7, 48, 89, 130}, 52);
+    libreria(cr, 1662, 1886, -226, -52, {-58, -102, -147, -190}, 53);
+    libreria(cr, 1662, 2104, -378, -232, {-238, -280, -322}, 54);
+    pavimento(cr, 1548, 1940, 172);
+    pavimento(cr, 1680, 1922, -52);
+    pavimento(cr, 1680, 2104, -232);
+    // The chasm: rock walls falling into the dark, where the jungle will open.
+    {
+        Rett abisso{1886, -214, static_cast<double>(LARGHEZZA), B};
+        pietra(cr, abisso, 61, 0.45);
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, abisso.y0, 0, abisso.y1);
+        cairo_pattern_add_color_stop_rgba(g, 0, 0.06, 0.05, 0.04, 0.35);
+        cairo_pattern_add_color_stop_rgba(g, 1, 0.02, 0.02, 0.02, 0.95);
+        cairo_set_source(cr, g);
+        cairo_rectangle(cr, abisso.x0, abisso.y0, abisso.x1 - abisso.x0, abisso.y1 - abisso.y0);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+        // Broken boards at the rim's end.
+        colore(cr, pal::plank);
+        cairo_move_to(cr, 1940, 173);
+        cairo_line_to(cr, 1952, 176);
+        cairo_line_to(cr, 1940, 180);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        pietra(cr, {2104, -378, static_cast<double>(LARGHEZZA), -214}, 62, 0.8);
+    }
+
+    // ---- floors and ladders of the left hall -----------------------------------------------
+    pavimento(cr, 0, 848, 284, 8);
+    pavimento(cr, 290, 548, 188);
+    pavimento(cr, 481, 556, 8);
+    pavimento(cr, 480, 940, -176);
+    scala_a_pioli(cr, 312.5, 188 - 28, 284);
+    scala_a_pioli(cr, 482.5, 8 - 28, 188);
+    scala_a_pioli(cr, 527.5, -176 - 28, 8);
+    scala_a_pioli(cr, 1742.5, -52 - 28, 172);
+    scala_a_pioli(cr, 1822.5, -232 - 28, -52);
+
+    // The eleven special books, plain among the others.
+    {
+        Caso caso(99);
+        int i = 0;
+        for (const auto& d : DORSI_SPECIALI) libro(cr, d.x, d.y, d.w, d.h, kColoriLibri[(i++ * 5) % 12], caso);
+    }
+
+    // The ceiling's cornice over everything.
+    legno(cr, 0, T, LARGHEZZA, T + 14);
+    rettangolo(cr, 0, T + 14, LARGHEZZA, T + 16, pal::gold, 0.8);
+    rettangolo(cr, 0, T + 16, LARGHEZZA, T + 22, pal::ink, 0.25);
+
+    return tela.opaca();
+}
+
+}  // namespace didiv::gen
