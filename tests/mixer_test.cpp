@@ -12,14 +12,14 @@
 namespace didiv {
 namespace {
 
-// A ramp 1, 2, 3 ... / n on both channels, so that any sample tells where the voice is.
+// A ramp 1, 2, 3 ... / 2(n + 1) on both channels, under the limiter's threshold, so that any sample tells where the voice is.
 std::shared_ptr<const SuonoPcm> rampa(size_t n) {
     auto s = std::make_shared<SuonoPcm>();
     s->frequenza_file = FREQUENZA_MIXER;
     s->blocco_file = 4;
     for (size_t i = 0; i < n; ++i) {
-        s->campioni.push_back(static_cast<float>(i + 1) / static_cast<float>(n + 1));
-        s->campioni.push_back(static_cast<float>(i + 1) / static_cast<float>(n + 1));
+        s->campioni.push_back(static_cast<float>(i + 1) / static_cast<float>(2 * (n + 1)));
+        s->campioni.push_back(static_cast<float>(i + 1) / static_cast<float>(2 * (n + 1)));
     }
     return s;
 }
@@ -48,12 +48,12 @@ TEST(Mixer, PlayedOnceRunsToItsEndThenStartsAgainFromTheBeginning) {
     auto o = b.rendi(600);
     EXPECT_EQ(v->stato(), 0);
     EXPECT_EQ(v->posizione(), 0u);
-    EXPECT_FLOAT_EQ(o[2 * 399], static_cast<float>(N) / (N + 1));  // the last frame
+    EXPECT_FLOAT_EQ(o[2 * 399], static_cast<float>(N) / (2 * (N + 1)));  // the last frame
     EXPECT_EQ(o[2 * 400], 0.0f);                                     // then silence
     v->play(false);
     o = b.rendi(200);
     EXPECT_EQ(v->posizione(), 200u);
-    EXPECT_NEAR(o[2 * 199], 200.0f / (N + 1), 1e-6);
+    EXPECT_NEAR(o[2 * 199], 200.0f / (2 * (N + 1)), 1e-6);
 }
 
 TEST(Mixer, PlayOnAPlayingVoiceDoesNotRestartIt) {
@@ -81,7 +81,7 @@ TEST(Mixer, StopKeepsThePositionAndPlayResumesThere) {
     v->play(false);
     o = b.rendi(100);
     EXPECT_EQ(v->posizione(), 400u);
-    EXPECT_NEAR(o[2 * 99], 400.0f / (N + 1), 1e-6);  // resumed, not restarted
+    EXPECT_NEAR(o[2 * 99], 400.0f / (2 * (N + 1)), 1e-6);  // resumed, not restarted
 }
 
 TEST(Mixer, AStoppedVoiceFadesInsteadOfCutting) {
@@ -92,7 +92,7 @@ TEST(Mixer, AStoppedVoiceFadesInsteadOfCutting) {
     v->stop();
     auto o = b.rendi(128);
     EXPECT_GT(o[0], 0.0f);
-    EXPECT_LT(o[0], 302.0f / (N + 1));
+    EXPECT_LT(o[0], 302.0f / (2 * (N + 1)));
     EXPECT_EQ(o[2 * (Mixer::FRAMES_RAMPA + 1)], 0.0f);
 }
 
@@ -103,7 +103,7 @@ TEST(Mixer, LoopingWrapsAroundAndKeepsPlaying) {
     auto o = b.rendi(N + 10);
     EXPECT_EQ(v->stato(), 5);
     EXPECT_EQ(v->posizione(), 10u);
-    EXPECT_NEAR(o[2 * N], 1.0f / (N + 1), 1e-6);
+    EXPECT_NEAR(o[2 * N], 1.0f / (2 * (N + 1)), 1e-6);
 }
 
 TEST(Mixer, RewindToZero) {
@@ -126,10 +126,10 @@ TEST(Mixer, ManyVoicesSoundTogether) {
     a->play(false);
     c->play(false);
     auto o = b.rendi(200);
-    EXPECT_NEAR(o[2 * 199], 2 * 200.0f / (N + 1), 1e-5);
+    EXPECT_NEAR(o[2 * 199], 2 * 200.0f / (2 * (N + 1)), 1e-5);
     b.mixer->rimuovi(c.get());
     o = b.rendi(1);
-    EXPECT_NEAR(o[0], 201.0f / (N + 1), 1e-5);
+    EXPECT_NEAR(o[0], 201.0f / (2 * (N + 1)), 1e-5);
 }
 
 class Tono : public SorgenteMusica {
@@ -153,7 +153,7 @@ TEST(Mixer, AnInactiveWindowMutesTheEffectsNotTheMusicAndTimeRunsOn) {
     b.mixer->effetti_udibili(true);
     b.rendi(100);
     o = b.rendi(1);
-    EXPECT_NEAR(o[0], 0.25f + 301.0f / (N + 1), 1e-5);
+    EXPECT_NEAR(o[0], 0.25f + 301.0f / (2 * (N + 1)), 1e-5);
     b.mixer->imposta_musica(nullptr);
 }
 
@@ -165,7 +165,8 @@ TEST(Mixer, TheSumIsNeverLetPastFullScale) {
         voci.back()->play(false);
     }
     auto o = b.rendi(N);
-    for (float s : o) ASSERT_LE(std::fabs(s), 1.0f);
+    for (float s : o) ASSERT_LT(std::fabs(s), 1.0f);
+    EXPECT_GT(o[2 * (N - 1)], Mixer::SOGLIA);  // 4 x 0.5 bent under full scale, still loud
 }
 
 TEST(DispositivoMixer, BuffersFollowTheDeviceRulesAndFilesAreChecked) {

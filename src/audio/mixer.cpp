@@ -1,6 +1,7 @@
 #include "audio/mixer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/errori_runtime.h"
@@ -120,7 +121,11 @@ void Mixer::rendi(float* out, int frames) {
     for (auto& v : voci_) mescola(*v, out, frames, g0, g1);
     guadagno_effetti_ = g1;
 
-    for (int i = 0; i < 2 * frames; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    // Loud moments (thunder over the music) are bent softly under full scale, not clipped.
+    for (int i = 0; i < 2 * frames; ++i) {
+        const float a = std::fabs(out[i]);
+        if (a > SOGLIA) out[i] = std::copysign(SOGLIA + (1.0f - SOGLIA) * std::tanh((a - SOGLIA) / (1.0f - SOGLIA)), out[i]);
+    }
 }
 
 namespace {

@@ -54,6 +54,7 @@ private:
 class Mixer {
 public:
     static constexpr int FRAMES_RAMPA = 64;
+    static constexpr float SOGLIA = 0.8f;  // the output is untouched below this level
 
     std::shared_ptr<Voce> nuova_voce(std::shared_ptr<const SuonoPcm> pcm);
     void rimuovi(const Voce* v);

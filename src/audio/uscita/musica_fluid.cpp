@@ -28,7 +28,7 @@ void instrada_log() {
     (void)fatto;
 }
 
-constexpr double GUADAGNO_BASE = 0.25;
+constexpr double GUADAGNO_BASE = 0.45;
 constexpr int GRUPPI_CANALI = 16;
 
 }  // namespace
@@ -52,6 +52,8 @@ MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer) : mixer_(std::move(mixer)
     // Instruments are read from the soundfont when a piece first selects them.
     fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 1);
     fluid_settings_setstr(impostazioni_, "player.timing-source", "sample");
+    // A reset at every repeat would cut the ringing notes with a click at the seam.
+    fluid_settings_setint(impostazioni_, "player.reset-synth", 0);
     fluid_settings_setnum(impostazioni_, "synth.gain", GUADAGNO_BASE);
     synth_ = new_fluid_synth(impostazioni_);
     if (!synth_) {
