@@ -8,11 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 #include <vector>
 
 #include "audio/uscita/audio_sdl.h"
+#include "game/form1.h"
+#include "platform/piattaforma_finta.h"
 #include "platform/errori_runtime.h"
 
 namespace didiv {
@@ -122,6 +125,41 @@ TEST(AudioSdl, WithoutAnOutputEffectsStillEndOnTime) {
     EXPECT_EQ(flub->GetStatus(), 1);
     std::this_thread::sleep_for(400ms);
     EXPECT_EQ(flub->GetStatus(), 0);
+}
+
+TEST(AudioSdl, TheGameStartsTheThemeAndTheWalkingLoopIsHeard) {
+    const std::string file = "audio_sdl_gioco.raw";
+    std::remove(file.c_str());
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+    {
+        auto audio = crea_audio_sdl();
+        Registro r;
+        PiattaformaFinta p(r);
+        p.cartella = std::filesystem::current_path().string();
+        ModuloTres m(p, *audio);
+        Form1 f(m);
+        f.Form_Load();
+        EXPECT_TRUE(p.messaggi.empty());
+        ASSERT_TRUE(m.musica_perf);
+        std::this_thread::sleep_for(800ms);
+        EXPECT_TRUE(m.musica_perf->IsPlaying());
+        f.PlayMidi("");
+        f.suono_step.Play(DSBPLAY_LOOPING);
+        std::this_thread::sleep_for(900ms);
+        EXPECT_EQ(f.suono_step.GetStatus(), 5);
+        f.suono_step.Stop();
+        f.vuotasuoni();
+    }
+    unsetenv("SDL_AUDIODRIVER");
+    unsetenv("SDL_DISKAUDIOFILE");
+    const auto v = leggi_float(file);
+    const Misura tema = misura(v, 0.2, 0.8);
+    const Misura passi = misura(v, 1.2, 1.6);
+    EXPECT_GT(tema.picco, 0.05f);
+    EXPECT_GT(passi.picco, 0.1f);
+    EXPECT_EQ(tema.pieni + passi.pieni, 0);
+    std::remove(file.c_str());
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer) : mixer_(std::move(mixer)
     impostazioni_ = new_fluid_settings();
     if (!impostazioni_) solleva(ERR_COMPONENTE);
     fluid_settings_setnum(impostazioni_, "synth.sample-rate", FREQUENZA_MIXER);
-    fluid_settings_setint(impostazioni_, "synth.midi-channels", 16 * GRUPPI_CANALI);
+    // One MIDI port's 16 channels: the player keeps per-channel state for only that many.
+    fluid_settings_setint(impostazioni_, "synth.midi-channels", 16);
     fluid_settings_setint(impostazioni_, "synth.lock-memory", 0);
     // Instruments are read from the soundfont when a piece first selects them.
     fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 1);
@@ -86,7 +87,8 @@ void MusicaFluid::Init() {
 }
 
 void MusicaFluid::SetPort(int32_t porta, int32_t gruppi_canali) {
-    // Only the default port exists; its channels cover up to 16 groups.
+    // Only the default port exists. A Standard MIDI File addresses one group of 16 channels,
+    // so any number of groups up to 16 is served by that one.
     if (porta != -1 || gruppi_canali < 1 || gruppi_canali > GRUPPI_CANALI) solleva(ERR_CHIAMATA_NON_VALIDA);
 }
 
