@@ -36,7 +36,12 @@ void creasuoni(ModuloTres& m) {
             }
         }
     };
-    passo([&] { m.ds = m.audio.DirectSoundCreate(); });
+    passo([&] {
+        m.ds = m.audio.DirectSoundCreate();
+        // With no output at all the game still runs on a device that plays into nothing: one
+        // message here instead of one for every effect the player triggers.
+        if (m.ds->muto()) solleva(ERR_PERIFERICA_NON_DISPONIBILE);
+    });
     passo([&] {
         if (!m.ds) solleva(ERR_OGGETTO_NON_IMPOSTATO);
         m.ds->SetCooperativeLevel(1);

@@ -32,6 +32,8 @@ public:
     virtual void CreaBufferPrimario() = 0;
     // A missing file is error 53, a malformed one a run-time error of its own.
     virtual std::unique_ptr<BufferSuono> CreateSoundBufferFromFile(const std::string& file) = 0;
+    // True for a device with no output behind it: buffers load and play, nothing is heard.
+    virtual bool muto() const { return false; }
 };
 
 // One piece of music at a time.
@@ -54,9 +56,11 @@ public:
 class SistemaAudio {
 public:
     virtual ~SistemaAudio() = default;
-    // Error 429 when the sound component cannot be created.
+    // Error 429 when the sound component cannot be created. With no output to play on, a
+    // device that answers muto().
     virtual std::unique_ptr<DispositivoSuono> DirectSoundCreate() = 0;
-    // Stand-in for registering the sound component; does not wait for it to finish.
+    // Stand-in for registering the sound component (the real layer re-probes every audio
+    // backend at the next creation); does not wait for it to finish.
     virtual void RegistraComponente() = 0;
     virtual std::unique_ptr<PlayerMusica> CreaPlayerMusica() = 0;
     // Effects are heard only while the game window is active.

@@ -8,6 +8,8 @@ std::string descrizione_errore(int32_t numero) {
     case ERR_OVERFLOW: return "Overflow";
     case ERR_INDICE: return "Indice non incluso nell'intervallo";
     case ERR_FILE_NON_TROVATO: return "Impossibile trovare il file";
+    case ERR_PERIFERICA_NON_DISPONIBILE: return "Periferica non disponibile";
+    case ERR_FORMATO_FILE: return "Formato di file non valido";
     case ERR_OGGETTO_NON_IMPOSTATO: return "Variabile oggetto o variabile del blocco With non impostata";
     case ERR_COMPONENTE: return "Il componente ActiveX non può creare l'oggetto";
     case ERR_IMMAGINE_NON_VALIDA: return "Immagine non valida";

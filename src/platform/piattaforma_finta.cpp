@@ -78,6 +78,7 @@ public:
     explicit DispositivoFinto(AudioFinto& a) : a_(a) {}
     void SetCooperativeLevel(int32_t l) override { a_.registro.push_back("SetCooperativeLevel " + std::to_string(l)); }
     void CreaBufferPrimario() override { a_.registro.push_back("CreaBufferPrimario"); }
+    bool muto() const override { return a_.senza_uscita; }
     std::unique_ptr<BufferSuono> CreateSoundBufferFromFile(const std::string& file) override {
         a_.registro.push_back("Carica " + file);
         if (a_.file_mancanti.count(file)) solleva(ERR_FILE_NON_TROVATO);

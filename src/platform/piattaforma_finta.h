@@ -64,6 +64,7 @@ public:
     Registro& registro;
     int fallimenti_429 = 0;          // the next creations that fail as a missing component
     int32_t errore_creazione = 0;    // another error for every creation, 0 for none
+    bool senza_uscita = false;       // devices come with no output behind them
     std::set<std::string> file_mancanti;
     std::map<std::string, std::shared_ptr<StatoBuffer>> buffer;  // by file name
     int registrazioni = 0;
