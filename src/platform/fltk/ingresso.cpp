@@ -174,9 +174,11 @@ std::vector<EventoTasto> FiltroRipetizione::arriva(const EventoTasto& e) {
         return fuori;
     }
     if (e.premuto) {
-        // A press of a key whose release is held back: that release was the autorepeat's.
-        auto falso = std::find_if(sospesi_.begin(), sospesi_.end(),
-                                  [&](const EventoTasto& s) { return s.tasto == e.tasto; });
+        // A press of a key whose release is held back: that release was the autorepeat's,
+        // unless its wait had ended already and only its delivery was late.
+        auto falso = std::find_if(sospesi_.begin(), sospesi_.end(), [&](const EventoTasto& s) {
+            return s.tasto == e.tasto && e.t - s.t < attesa_;
+        });
         if (falso != sospesi_.end()) sospesi_.erase(falso);
         fuori = svuota();
         fuori.push_back(e);
