@@ -393,7 +393,7 @@ std::string PiattaformaFltk::AppPath() {
 void PiattaformaFltk::ChDir(const std::string& percorso) {
     std::error_code ec;
     std::filesystem::current_path(percorso, ec);
-    if (ec) solleva(ERR_FILE_NON_TROVATO);
+    if (ec) throw ErroreRuntime(76, "Impossibile trovare il percorso");
 }
 
 void PiattaformaFltk::MostraFinestraGioco() {
