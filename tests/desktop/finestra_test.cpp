@@ -1,0 +1,163 @@
+// The game window on a private virtual display: the frame timer's rhythm, no tick while a
+// message box waits, and the answers our message box gives to the keyboard.
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "game/modulo.h"
+#include "platform/fltk/avvio_gioco.h"
+#include "platform/fltk/piattaforma_fltk.h"
+#include "platform/piattaforma_finta.h"
+
+namespace didiv {
+namespace {
+
+double adesso() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// A display of our own, so no window ever opens on the developer's screen.
+void avvia_xvfb() {
+    int tubo[2];
+    ASSERT_EQ(pipe(tubo), 0);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        close(tubo[0]);
+        const std::string fd = std::to_string(tubo[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
+               "tcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(tubo[1]);
+    pollfd p{tubo[0], POLLIN, 0};
+    ASSERT_EQ(poll(&p, 1, 15000), 1) << "Xvfb gave no display number";
+    char buf[16] = {};
+    ASSERT_GT(read(tubo[0], buf, sizeof buf - 1), 0) << "Xvfb did not start (is it installed?)";
+    close(tubo[0]);
+    setenv("DISPLAY", (":" + std::string(buf, strcspn(buf, "\n"))).c_str(), 1);
+}
+
+// The desktop, with the clock readings watched: each tick reads the clock once.
+class PiattaformaSonda : public PiattaformaFltk {
+public:
+    std::vector<double> letture;
+    size_t ritardo_alla = 0;  // the reading during which the tick runs late, 0 for none
+
+    float Timer() override {
+        letture.push_back(adesso());
+        if (ritardo_alla != 0 && letture.size() == ritardo_alla)
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        return PiattaformaFltk::Timer();
+    }
+};
+
+struct Ambiente {
+    Registro registro;
+    PiattaformaSonda piattaforma;
+    AudioFinto audio{registro};
+    ModuloTres modulo{piattaforma, audio};
+};
+
+Ambiente& ambiente() {
+    static Ambiente* a = [] {
+        avvia_xvfb();
+        auto* n = new Ambiente;
+        n->modulo.tempo_limite = 30000;
+        avvia_gioco(n->modulo);
+        return n;
+    }();
+    return *a;
+}
+
+void attendi(double secondi) {
+    const double fine = adesso() + secondi;
+    while (adesso() < fine) Fl::wait(0.01);
+}
+
+// A key typed into the open message box, as the toolkit would deliver it.
+void premi_nel_messaggio(int tasto) {
+    Fl_Window* w = Fl::modal();
+    if (!w) return;
+    static char vuoto[] = "";
+    Fl::e_keysym = tasto;
+    Fl::e_text = vuoto;
+    Fl::e_length = 0;
+    Fl::e_state = 0;
+    Fl::handle(FL_KEYBOARD, w);
+}
+
+// Types the keys one by one, a little apart, once the box is up.
+struct Tasti {
+    std::vector<int> tasti;
+    size_t i = 0;
+    static void cb(void* d) {
+        auto* t = static_cast<Tasti*>(d);
+        if (t->i >= t->tasti.size()) return;
+        premi_nel_messaggio(t->tasti[t->i++]);
+        Fl::repeat_timeout(0.05, cb, d);
+    }
+};
+
+int chiedi(int stile, std::vector<int> tasti, double dopo = 0.1) {
+    Tasti t{std::move(tasti)};
+    Fl::add_timeout(dopo, Tasti::cb, &t);
+    const int r = ambiente().piattaforma.MsgBox("Una prova.", stile, "Prova");
+    Fl::remove_timeout(Tasti::cb, &t);
+    return r;
+}
+
+TEST(FinestraGioco, TicksComeOneIntervalAfterTheEndOfTheLastOneEvenAfterALateOne) {
+    auto& a = ambiente();
+    a.piattaforma.letture.clear();
+    a.piattaforma.ritardo_alla = 5;
+    attendi(1.5);
+    a.piattaforma.ritardo_alla = 0;
+    const auto& l = a.piattaforma.letture;
+    ASSERT_GE(l.size(), 10u) << "the frame timer does not run";
+    for (size_t i = 1; i < l.size(); ++i) {
+        // 60 ms after the end of the previous tick, never a catch-up burst.
+        EXPECT_GE(l[i] - l[i - 1], 0.058) << "ticks " << i - 1 << " and " << i;
+    }
+    EXPECT_GE(l[5] - l[4], 0.258) << "the tick after a late one came early";
+}
+
+TEST(FinestraGioco, NoTickWhileOurMessageBoxWaitsAndTicksGoOnAfterIt) {
+    auto& a = ambiente();
+    attendi(0.2);
+    a.piattaforma.letture.clear();
+    const double t0 = adesso();
+    EXPECT_EQ(chiedi(vbRetryCancel + vbCritical, {FL_Escape}, 0.4), vbCancel);
+    EXPECT_GE(adesso() - t0, 0.35);
+    EXPECT_TRUE(a.piattaforma.letture.empty()) << a.piattaforma.letture.size() << " ticks ran";
+    attendi(0.3);
+    EXPECT_GE(a.piattaforma.letture.size(), 2u) << "ticks did not resume";
+}
+
+TEST(FinestraGioco, MessageBoxAnswersReturnEscapeAndTab) {
+    ambiente();
+    EXPECT_EQ(chiedi(vbRetryCancel + vbCritical, {FL_Enter}), vbRetry);
+    EXPECT_EQ(chiedi(vbRetryCancel + vbCritical, {FL_Tab, FL_Enter}), vbCancel);
+    EXPECT_EQ(chiedi(vbYesNo + vbDefaultButton2, {FL_Enter}), vbNo);
+    EXPECT_EQ(chiedi(vbYesNo + vbDefaultButton2, {FL_Escape}), vbNo);
+    EXPECT_EQ(chiedi(vbYesNo, {FL_Enter}), vbYes);
+    EXPECT_EQ(chiedi(vbOKOnly, {FL_Escape}), vbOK);
+}
+
+}  // namespace
+}  // namespace didiv
