@@ -1,7 +1,7 @@
 #!/bin/bash
-# The desktop program on a virtual display: the game window comes up titled "Didiv di
-# Fiorlo" with a 480 x 540 client area that shows the framed scene, and closing it as a
-# window manager would ends the program with code 0.
+# The desktop program on a virtual display: after "Gioca" in the start dialog, the game
+# window comes up titled "Didiv di Fiorlo" with a 480 x 540 client area that shows the
+# framed scene, and closing it as a window manager would ends the program with code 0.
 # Usage: bash avvio.sh BUILD_DIR
 
 set -u
@@ -55,6 +55,19 @@ rispondi_messaggi() {
         xdotool key --window "$b" Return 2>/dev/null
     done
 }
+
+# The program starts in the start dialog: "Gioca" opens the game in free play.
+I=""
+for _ in $(seq 100); do
+    kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "didiv ended before its start dialog came up"
+    I=$(xdotool search --name '^Didiv di Fiorlo \(versioni 4\.0 e 5\.0\)$' 2>/dev/null | head -n1)
+    [ -n "$I" ] && xwininfo -id "$I" | grep -q 'IsViewable' && break
+    I=""
+    sleep 0.1
+done
+[ -n "$I" ] || fallisci "no start dialog"
+sleep 0.3
+xdotool mousemove --window "$I" 364 252 click 1
 
 # The window is up once it exists and no message waits for an answer.
 W=""

@@ -201,6 +201,9 @@ public:
         switch (e) {
             case FL_FOCUS:
             case FL_UNFOCUS:
+                // Effects are heard only while the game window is the active one.
+                if (in_.form) in_.form->modulo.audio.FinestraAttiva(e == FL_FOCUS);
+                return 1;
             case FL_ENTER:
             case FL_LEAVE:
                 return 1;
