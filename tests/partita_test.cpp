@@ -3,7 +3,6 @@
 // is won by the solution; the others end in each of the ways a game can end.
 
 #include <string>
-#include <utility>
 
 #include "banco.h"
 #include "platform/bmp.h"
@@ -92,7 +91,7 @@ struct Partita : Banco {
         return {wx - static_cast<float>(g().scroll_x) + 40, wy - static_cast<float>(g().scroll_y) + 40};
     }
     static bool nel_campo(Punto p) { return p.X >= 40 && p.X < 440 && p.Y >= 40 && p.Y < 440; }
-    void muovi(Punto p) { evento([&] { g().Form_MouseMove(0, 0, p.X, p.Y); }); }
+    void muovi(Punto p, int bottone = 0) { evento([&] { g().Form_MouseMove(bottone, 0, p.X, p.Y); }); }
     // A click as the desktop gives it: press, release, click. False when the window closed.
     bool clic(Punto p) {
         bool vivo = evento([&] { g().Form_MouseDown(1, 0, p.X, p.Y); });
@@ -113,7 +112,8 @@ struct Partita : Banco {
         muovi(p);
     }
 
-    // True when the window shows the page `file` over the play field (`salvo` a box left out).
+    // True when the window shows the page `file` over the play field, but for the page's box
+    // (sx0, sy0) .. (sx1, sy1) if one is given.
     bool mostra_pagina(const std::string& file, int sx0 = 0, int sy0 = 0, int sx1 = 0, int sy1 = 0) {
         const Superficie pagina = LoadPicture(file);
         for (int y = 0; y < 400; y += 7)
@@ -136,9 +136,10 @@ struct Partita : Banco {
         clic(p);
         EXPECT_FALSE(g().Timer1.Enabled);
         EXPECT_EQ(g().*stato, 2);
-        if (std::string(parola) == "mosca")  // the fly sits on its page, at window (240, 290)
+        if (std::string(parola) == "mosca") {  // the fly sits on its page, at window (240, 290)
             EXPECT_TRUE(mostra_pagina(pagina, 200, 250, 261, 279));
-        else
+            EXPECT_TRUE(sprite_sulla_finestra(membro(g().Picture37, 0), membro(g().Picture37, 1), 200, 250));
+        } else
             EXPECT_TRUE(mostra_pagina(pagina));
         const int flub = conta("flub.wav Play 0");
         clic(p);
@@ -178,8 +179,8 @@ struct Partita : Banco {
         evento([&] { g().Form_MouseDown(1, 0, barra.X, barra.Y); });
         ASSERT_EQ(g().nome_preso, parola);
         EXPECT_EQ(piattaforma.conteggio_cursore, -1);  // the pointer hides while carrying
-        muovi({(barra.X + p.X) / 2, (barra.Y + p.Y) / 2});
-        muovi(p);
+        muovi({(barra.X + p.X) / 2, (barra.Y + p.Y) / 2}, 1);
+        muovi(p, 1);
         evento([&] { g().Form_MouseUp(1, 0, p.X, p.Y); });
         evento([&] { g().Form_Click(); });
         EXPECT_EQ(g().indice_preso, -1);
@@ -327,14 +328,19 @@ void gioca_fino_alla_vittoria(Partita& p) {
     EXPECT_EQ(g.ultimo_oggetto, -1);
 
     // Thunder, three seconds of rain by the clock, and the bean plant grows.
-    const float inizio = p.piattaforma.orologio;
-    for (int n = 0; g.fase_pianta < 3 && n < 200; ++n) p.passo();
-    EXPECT_GE(p.piattaforma.orologio - inizio, 3.0f);
-    EXPECT_LT(p.piattaforma.orologio - inizio, 3.5f);
+    for (int n = 0; g.fase_pianta < 2 && n < 20; ++n) p.passo();
+    EXPECT_EQ(p.conta("tuono.wav Play 0"), 1);
+    float prima = p.piattaforma.orologio;
+    for (int n = 0; g.fase_pianta == 2 && n < 200; ++n) {
+        prima = p.piattaforma.orologio;
+        p.passo();
+    }
+    // The rain stops at the first tick three seconds after it began.
+    EXPECT_GE(p.piattaforma.orologio - g.inizio_pioggia, 3.0f);
+    EXPECT_LT(prima - g.inizio_pioggia, 3.0f);
     for (int n = 0; g.fase_pianta < 4 && n < 20; ++n) p.passo();
     EXPECT_EQ(g.fase_pianta, 4);
     EXPECT_EQ(g.fase_caduta, 6);
-    EXPECT_EQ(p.conta("tuono.wav Play 0"), 1);
     EXPECT_EQ(p.conta("rain.wav Play 0"), 1);
     EXPECT_EQ(p.conta("rain.wav Stop"), 1);
     EXPECT_EQ(p.conta("cresce.wav Play 0"), 1);
