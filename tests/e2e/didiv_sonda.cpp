@@ -1,8 +1,9 @@
 // Watches the game window's play field for a while and prints one line per new frame:
 // the time, the view's scroll found by matching the field against the world picture, and
 // the box of the pixels that differ from the world there (the professor, a railing, a
-// glowing spine), then each patch of them apart as "| pixels x0 y0 x1 y1". The end-to-end tests read these lines; so does a person checking the
-// walk. With a directory as fourth argument it also saves every new field as a PPM.
+// glowing spine), then each patch of them apart as "| pixels x0 y0 x1 y1", largest first.
+// The end-to-end tests read these lines; so does a person checking the walk. With a
+// directory as fourth argument it also saves every new field as a PPM.
 // Usage: didiv_sonda WINDOW_ID SECONDS gameb2.bmp [DIR]
 
 #include <X11/Xlib.h>
