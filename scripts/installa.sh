@@ -4,7 +4,7 @@
 set -euo pipefail
 pacchetti=(cmake make g++ clang libclang-rt-14-dev pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libfltk1.3-dev libx11-dev libsdl2-dev libasound2-dev libfluidsynth-dev timgm6mb-soundfont
+  libfltk1.3-dev libx11-dev libxfixes-dev libsdl2-dev libasound2-dev libfluidsynth-dev timgm6mb-soundfont
   libcairo2-dev libpango1.0-dev fonts-dejavu-core)
 case "${1:-test}" in
   gioco) pacchetti+=(fluid-soundfont-gm) ;;

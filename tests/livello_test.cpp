@@ -177,3 +177,34 @@ TEST(Mappa, NessunBiancoFuoriDalPiano) {
 
 }  // namespace
 }  // namespace didiv::test
+
+namespace didiv::test {
+namespace {
+
+using namespace livello;
+
+// The view keeps him at the middle of the field: pos_x - 200 at most, 400 wide. Past the
+// world's right edge the field would keep the last frames' pixels.
+TEST(Mondo, NessunPavimentoPortaLaVistaOltreIlMondo) {
+    for (const auto& p : PAVIMENTI) EXPECT_LE(p.x1 - 200 + 400, LARGHEZZA) << p.nome;
+}
+
+// At the chasm he stands with his soles up to 56 px right of pos_x: the rim and the middle
+// floor of bookcase 3 are drawn under them, in the world and in every jungle frame that
+// covers the chasm from (1885, -230).
+TEST(Mondo, LaSpondaDelBaratroReggeIPiedi) {
+    constexpr Colore ASSE_CHIARA = 0x9C6B3F;
+    struct Piede {
+        int F, x;
+    };
+    const Piede piedi[] = {{172, 1880 + 56}, {-52, 1865 + 56}};
+    const Superficie mondo = LoadPicture(cartella_dati() + "/gameb2.bmp");
+    for (const auto& p : piedi) EXPECT_EQ(mondo.Point(p.x, p.F + 1 + RIGA_ZERO), ASSE_CHIARA) << p.F;
+    for (const char* nome : {"/j1.bmp", "/j2.bmp", "/j3.bmp"}) {
+        const Superficie j = LoadPicture(cartella_dati() + nome);
+        for (const auto& p : piedi) EXPECT_EQ(j.Point(p.x - 1885, p.F + 1 + 230), ASSE_CHIARA) << nome << " " << p.F;
+    }
+}
+
+}  // namespace
+}  // namespace didiv::test

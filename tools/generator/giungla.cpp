@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "generatore.h"
+#include "livello_mappa.h"
 #include "tela.h"
 
 namespace didiv::gen {
@@ -311,6 +312,11 @@ Superficie fotogramma(double fase) {
     cairo_set_source(cr, luce);
     cairo_paint(cr);
     cairo_pattern_destroy(luce);
+    // The frame lies over the world from (1885, -230): the near rim must stay under his feet.
+    cairo_save(cr);
+    cairo_translate(cr, -1885, 230);
+    sponda_del_baratro(cr);
+    cairo_restore(cr);
     return t.opaca();
 }
 

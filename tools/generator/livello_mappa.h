@@ -1,6 +1,8 @@
 #pragma once
 // The two pictures of the level.
 
+#include <cairo.h>
+
 #include "platform/superficie.h"
 
 namespace didiv::gen {
@@ -10,5 +12,9 @@ Superficie dipingi_mappa();
 
 // The world picture the player sees, 2200 x 800.
 Superficie disegna_mondo();
+
+// What stands on the near side of the chasm, in front of the jungle too: the ends of the rim
+// and of bookcase 3's floors, and the wall above. World coordinates.
+void sponda_del_baratro(cairo_t* cr);
 
 }  // namespace didiv::gen

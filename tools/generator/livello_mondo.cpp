@@ -387,7 +387,25 @@ void gradini_di_pietra(cairo_t* cr) {
     rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
 }
 
+// The top floor's drawn end: its walk ends at 2000, where the view reaches the world's edge.
+constexpr int FINE_SCAFFALE_ALTO = 2060;
+
 }  // namespace
+
+void sponda_del_baratro(cairo_t* cr) {
+    // The floors reach out over the chasm as far as his feet go.
+    pavimento(cr, 1548, 1940, 172);
+    pavimento(cr, 1680, 1922, -52);
+    pavimento(cr, 1680, FINE_SCAFFALE_ALTO, -232);
+    // Broken boards at the rim's end.
+    colore(cr, pal::plank);
+    cairo_move_to(cr, 1940, 173);
+    cairo_line_to(cr, 1952, 176);
+    cairo_line_to(cr, 1940, 180);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    pietra(cr, {FINE_SCAFFALE_ALTO, -378, static_cast<double>(LARGHEZZA), -214}, 62, 0.8);
+}
 
 Superficie disegna_mondo() {
     Tela tela(LARGHEZZA, ALTEZZA);
@@ -478,10 +496,7 @@ Superficie disegna_mondo() {
     libreria(cr, 1556, 1660, -378, -46, ripiani_da(-52, 40, -370), 51);
     libreria(cr, 1556, 1886, -40, 172, {7, 48, 89, 130}, 52);
     libreria(cr, 1662, 1886, -226, -52, {-58, -102, -147, -190}, 53);
-    libreria(cr, 1662, 2104, -378, -232, {-238, -280, -322}, 54);
-    pavimento(cr, 1548, 1940, 172);
-    pavimento(cr, 1680, 1922, -52);
-    pavimento(cr, 1680, 2104, -232);
+    libreria(cr, 1662, FINE_SCAFFALE_ALTO, -378, -232, {-238, -280, -322}, 54);
     // The chasm: rock walls falling into the dark, where the jungle will open.
     {
         Rett abisso{1886, -214, static_cast<double>(LARGHEZZA), B};
@@ -493,15 +508,8 @@ Superficie disegna_mondo() {
         cairo_rectangle(cr, abisso.x0, abisso.y0, abisso.x1 - abisso.x0, abisso.y1 - abisso.y0);
         cairo_fill(cr);
         cairo_pattern_destroy(g);
-        // Broken boards at the rim's end.
-        colore(cr, pal::plank);
-        cairo_move_to(cr, 1940, 173);
-        cairo_line_to(cr, 1952, 176);
-        cairo_line_to(cr, 1940, 180);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        pietra(cr, {2104, -378, static_cast<double>(LARGHEZZA), -214}, 62, 0.8);
     }
+    sponda_del_baratro(cr);
 
     // ---- floors and ladders of the left hall -----------------------------------------------
     pavimento(cr, 0, 848, 284, 8);

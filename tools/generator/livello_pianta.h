@@ -60,7 +60,7 @@ inline constexpr Pavimento PAVIMENTI[] = {
     {"bordo destro", 172, 1505, 1880},
     {"fondo del pozzo 2", 392, 1425, 1550},
     {"scaffale 3 medio", -52, 1660, 1865},
-    {"scaffale 3 alto", -232, 1660, 2045},
+    {"scaffale 3 alto", -232, 1660, 2000},
 };
 
 inline constexpr Scala SCALE[] = {

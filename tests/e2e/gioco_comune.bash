@@ -1,0 +1,118 @@
+# Shared by the end-to-end tests that play the game: a private X server, the desktop program
+# with its sound written to a file by SDL's disk driver, "Gioca" in the start dialog, and
+# helpers to hold keys, drag, look at the play field and the pointer. Every wait gives up after
+# a few seconds. Sourced with the build directory as $1.
+set -u
+BUILD=$(cd "${1:?build directory}" && pwd)
+TMP=$(mktemp -d)
+XVFB_PID=""
+GIOCO_PID=""
+W=""
+AUDIO="$TMP/audio.raw"
+
+pulisci() {
+    [ -n "$GIOCO_PID" ] && kill -9 "$GIOCO_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && wait "$XVFB_PID" 2>/dev/null
+    rm -rf "$TMP"
+}
+trap pulisci EXIT
+
+fallisci() {
+    echo "FAIL: $*" >&2
+    [ -s "$TMP/gioco.log" ] && sed 's/^/  didiv: /' "$TMP/gioco.log" >&2
+    [ -s "$TMP/messaggi.log" ] && sed 's/^/  /' "$TMP/messaggi.log" >&2
+    exit 1
+}
+
+for p in Xvfb xdotool xwininfo convert import compare; do
+    command -v "$p" >/dev/null || fallisci "$p is not installed"
+done
+for p in didiv didiv_sonda didiv_cursore didiv_livello_audio; do
+    [ -x "$BUILD/$p" ] || fallisci "no $BUILD/$p"
+done
+
+TITOLO_MESSAGGI='^(Fiorlo5\.0|Didiv Fiorlo|Uscita dal gioco)$'
+messaggi_aperti() { xdotool search --name "$TITOLO_MESSAGGI" 2>/dev/null; }
+
+# Starts the server and the program and plays free: sets W to the game window.
+avvia_gioco() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TMP/display" >"$TMP/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$TMP/display" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || fallisci "Xvfb did not start: $(cat "$TMP/xvfb.log")"
+        sleep 0.1
+    done
+    [ -s "$TMP/display" ] || fallisci "Xvfb gave no display number"
+    export DISPLAY=":$(head -n1 "$TMP/display")"
+
+    # No sound card in CI: the mixed output goes to a file at the pace of a real device.
+    (cd "$TMP" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$AUDIO" exec "$BUILD/didiv") >"$TMP/gioco.log" 2>&1 &
+    GIOCO_PID=$!
+
+    local inizio=""
+    for _ in $(seq 100); do
+        kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "didiv ended before its start dialog came up"
+        inizio=$(xdotool search --name '^Didiv di Fiorlo \(versioni 4\.0 e 5\.0\)$' 2>/dev/null | head -n1)
+        [ -n "$inizio" ] && xwininfo -id "$inizio" | grep -q 'IsViewable' && break
+        inizio=""
+        sleep 0.1
+    done
+    [ -n "$inizio" ] || fallisci "no start dialog"
+    sleep 0.3
+    xdotool mousemove --window "$inizio" 364 252 click 1
+
+    for _ in $(seq 150); do
+        kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "didiv ended before its window came up"
+        W=$(xdotool search --name '^Didiv di Fiorlo$' 2>/dev/null | head -n1)
+        [ -n "$W" ] && xwininfo -id "$W" | grep -q 'IsViewable' && break
+        W=""
+        sleep 0.1
+    done
+    [ -n "$W" ] || fallisci "no game window"
+    [ -z "$(messaggi_aperti)" ] || fallisci "a message box at start-up"
+    # No window manager: keys go where the pointer is. Rest it on the frame, off every book.
+    xdotool mousemove --window "$W" 10 10
+    xdotool windowfocus "$W" 2>/dev/null
+    sleep 0.5
+}
+
+# Nothing the game shows may be a message box in these tests.
+nessun_messaggio() {
+    local b
+    for b in $(messaggi_aperti); do
+        fallisci "message box \"$(xwininfo -id "$b" | sed -n 's/.*"\(.*\)"$/\1/p')\" $*"
+    done
+    kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "didiv ended $*"
+}
+
+tieni() {  # KEY SECONDS
+    xdotool keydown "$1"
+    sleep "$2"
+    xdotool keyup "$1"
+    sleep 0.2
+}
+
+# The last new frame of the play field seen within SECONDS (default 0.3), as the probe prints it:
+# "t scroll SX SY diff N box x0 y0 x1 y1 | n x0 y0 x1 y1 ...".
+campo() { "$BUILD/didiv_sonda" "$W" "${1:-0.3}" "$BUILD/gameb2.bmp" | tail -n1; }
+
+# The largest patch that differs from the world picture: the professor, while nothing else
+# stands near him. Prints "SX SY x0 y0 x1 y1" in play-field pixels.
+professore() { campo "$@" | awk -F'|' '{ split($1, a, " "); split($2, b, " "); print a[3], a[4], b[2], b[3], b[4], b[5] }'; }
+
+schermata() { import -window "$W" "$1" 2>/dev/null || fallisci "no screenshot"; }
+
+# Pixels that differ between two pictures in a region WxH+X+Y.
+diversi() {
+    convert "$1" -crop "$3" +repage "$TMP/d1.png" && convert "$2" -crop "$3" +repage "$TMP/d2.png" ||
+        fallisci "cannot crop $1 $2"
+    compare -metric AE "$TMP/d1.png" "$TMP/d2.png" null: 2>&1 | sed 's/ .*//'
+}
+
+puntatore_visibile() { "$BUILD/didiv_cursore" | awk '{ print $7 }'; }
+
+dimensione_audio() { stat -c %s "$AUDIO" 2>/dev/null || echo 0; }
+# RMS of the recorded sound between two sizes of the file.
+rms_audio() { "$BUILD/didiv_livello_audio" "$AUDIO" "$1" $(( $2 - $1 )) | awk '{ print $2 }'; }
