@@ -200,7 +200,7 @@ std::vector<uint8_t> wav16(const Onda& m) {
 
 // One soft footfall: a muffled thump with a touch of sole on the floor.
 Onda passo_singolo(Caso& c, double tono) {
-    const size_t n = campioni(0.16);
+    const size_t n = campioni(0.11);
     Onda tonfo = filtra(rumore(n, c), "lp", 380 * tono, 0.9);
     Onda tocco = filtra(rumore(n, c), "bp", 2300 * tono, 1.2);
     Onda o(n);
@@ -214,11 +214,14 @@ Onda passo_singolo(Caso& c, double tono) {
     return o;
 }
 
-// Two steps per walk cycle of four 60 ms ticks: one every 240 ms.
+// A stride is drawn every other 60 ms tick, so a footfall every 120 ms; two cycles of the
+// walk per loop, with the feet a little different so the loop does not sound mechanical.
 Onda step(Caso& c) {
     Onda o(campioni(0.48));
     somma(o, passo_singolo(c, 1.0), 0);
-    somma(o, passo_singolo(c, 0.9), campioni(0.24), 0.85f);
+    somma(o, passo_singolo(c, 0.9), campioni(0.12), 0.85f);
+    somma(o, passo_singolo(c, 1.03), campioni(0.24), 0.95f);
+    somma(o, passo_singolo(c, 0.92), campioni(0.36), 0.8f);
     normalizza(o, 0.45f);
     return o;
 }
