@@ -163,7 +163,7 @@ public:
     void passo_barra(Trappola& t);
     void passo_oggetto_portato(Trappola& t);
 
-    // ---- objects and scene pieces -----------------------------------------------------
+    // ---- objects and the scenes they set going ------------------------------------------
     void libri();
     void crolla();
     void ragno();
