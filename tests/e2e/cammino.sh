@@ -37,8 +37,9 @@ awk -F'|' '{ split($2, b, " "); if (b[1] > 1500 && b[1] < 3500) print b[2] }' "$
                 if (d == 0 && (x[i] == inizio || x[i - 2] == x[n - 1])) { fermi++; continue }
                 salti++
             }
-            # One late frame on a loaded machine shows as two uneven steps; more is a stutter.
-            if (n < 10 || salti > 2) { print "frames " n " uneven " salti; exit 1 }
+            # A late frame on a loaded machine shows as two or three uneven steps; false
+            # releases of the key repeat would stop him again and again, far more often.
+            if (n < 10 || salti > n / 5) { print "frames " n " uneven " salti; exit 1 }
         }' || fallisci "an uneven walk: $(awk -F'|' '{ split($2, b, " "); printf "%s ", b[2] }' "$TMP/cammino.txt")"
 
 # Released, he stands.
