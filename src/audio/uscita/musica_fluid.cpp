@@ -50,8 +50,9 @@ MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer) : mixer_(std::move(mixer)
     // One MIDI port's 16 channels: the player keeps per-channel state for only that many.
     fluid_settings_setint(impostazioni_, "synth.midi-channels", 16);
     fluid_settings_setint(impostazioni_, "synth.lock-memory", 0);
-    // Instruments are read from the soundfont when a piece first selects them.
-    fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 1);
+    // Every instrument is read at start-up: loading one when a piece selects it would read
+    // the disk inside the audio callback and stall the sound.
+    fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 0);
     fluid_settings_setstr(impostazioni_, "player.timing-source", "sample");
     // A reset at every repeat would cut the ringing notes with a click at the seam.
     fluid_settings_setint(impostazioni_, "player.reset-synth", 0);
@@ -93,7 +94,7 @@ void MusicaFluid::SetPort(int32_t porta, int32_t gruppi_canali) {
 }
 
 void MusicaFluid::SetMasterAutoDownload(bool) {
-    // Always on: the synthesizer loads each instrument as the piece selects it.
+    // Always on: every instrument of the soundfont is loaded with it.
 }
 
 void MusicaFluid::SetMasterVolume(int32_t volume) {
