@@ -39,15 +39,6 @@ void ombra(cairo_t* cr, const std::function<void()>& forma, uint32_t scuro, doub
     cairo_restore(cr);
 }
 
-void ellisse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
-    cairo_restore(cr);
-}
-
 void linea(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t c, double w) {
     cairo_move_to(cr, x0, y0);
     cairo_line_to(cr, x1, y1);

@@ -43,15 +43,6 @@ void riempi_contorna(cairo_t* cr, uint32_t fondo, double spessore = 1.0) {
     cairo_stroke(cr);
 }
 
-void ellisse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
-    cairo_restore(cr);
-}
-
 // A sleeve or trouser leg: an ink stroke one pixel wider on each side, then the cloth.
 void tubo(cairo_t* cr, const Arto& a, double larghezza, uint32_t stoffa) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

@@ -26,14 +26,6 @@ void zampa(cairo_t* cr, double x0, double y0, double xk, double yk, double xf, d
     }
 }
 
-void ellisse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
-}
-
 // Leg positions: 0 at rest, 1 knees raised and feet in, 2 knees low and feet out.
 std::pair<Superficie, Superficie> ragno(int posa) {
     Tela t(105, 60);

@@ -3,6 +3,7 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace didiv::gen {
@@ -18,6 +19,15 @@ uint32_t sfuma(uint32_t rgb, double f) {
 void colore(cairo_t* cr, uint32_t rgb, double alfa) {
     cairo_set_source_rgba(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
                           (rgb & 0xFF) / 255.0, alfa);
+}
+
+void ellisse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, rx, ry);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
 }
 
 std::pair<int, int> testo(cairo_t* cr, const std::string& utf8, const std::string& font, double x,

@@ -32,6 +32,9 @@ uint32_t sfuma(uint32_t rgb, double f);
 
 void colore(cairo_t* cr, uint32_t rgb, double alfa = 1.0);
 
+// Adds an ellipse to the path as a sub-path of its own.
+void ellisse(cairo_t* cr, double cx, double cy, double rx, double ry);
+
 enum class Allinea { sinistra, centro, destra };
 
 // Draws UTF-8 text with a Pango font description ("DejaVu Serif Bold 20"); y is the top of
