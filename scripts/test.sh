@@ -6,18 +6,18 @@ cd "$(dirname "$0")/.."
 scripts/installa.sh test
 j=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDIDIV_WERROR=ON >/dev/null
 cmake --build build -j "$j"
 (cd build && ctest --output-on-failure -j "$j")
 
 # Font and toolkit libraries keep caches for the life of the process: not our leaks.
 export ASAN_OPTIONS=detect_leaks=0
-cmake -S . -B build-asan -DDIDIV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build-asan -DDIDIV_SANITIZE=ON -DDIDIV_WERROR=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-asan -j "$j"
 (cd build-asan && ctest --output-on-failure -j "$j" -E '^e2e_')
 unset ASAN_OPTIONS
 
-cmake -S . -B build-fuzz -DDIDIV_FUZZ=ON -DDIDIV_GUI=OFF -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
+cmake -S . -B build-fuzz -DDIDIV_FUZZ=ON -DDIDIV_GUI=OFF -DDIDIV_WERROR=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
 cmake --build build-fuzz -j "$j" --target $(cd fuzz && ls *.cpp | sed 's/\.cpp$//')
 for f in fuzz/*.cpp; do
   nome=$(basename "$f" .cpp)

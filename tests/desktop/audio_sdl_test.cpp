@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "audio/uscita/audio_sdl.h"
+#include "desktop/suono/audio_sdl.h"
 #include "game/form1.h"
 #include "platform/piattaforma_finta.h"
 #include "platform/errori_runtime.h"

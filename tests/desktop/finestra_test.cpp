@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "game/modulo.h"
-#include "platform/fltk/avvio_gioco.h"
-#include "platform/fltk/piattaforma_fltk.h"
+#include "desktop/finestra/avvio_gioco.h"
+#include "desktop/finestra/piattaforma_fltk.h"
 #include "platform/piattaforma_finta.h"
 
 namespace didiv {

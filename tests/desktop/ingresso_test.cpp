@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fltk/ingresso.h"
+#include "desktop/finestra/ingresso.h"
 
 namespace didiv {
 namespace {

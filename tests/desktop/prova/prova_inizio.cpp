@@ -13,7 +13,7 @@
 #include <cstring>
 #include <memory>
 
-#include "dialogs/fltk/inizio_fltk.h"
+#include "desktop/dialoghi/inizio_fltk.h"
 #include "platform/piattaforma_finta.h"
 
 namespace {

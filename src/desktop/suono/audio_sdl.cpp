@@ -1,4 +1,4 @@
-#include "audio/uscita/audio_sdl.h"
+#include "desktop/suono/audio_sdl.h"
 
 #include <SDL.h>
 #include <alsa/asoundlib.h>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "audio/mixer.h"
-#include "audio/uscita/musica_fluid.h"
+#include "desktop/suono/musica_fluid.h"
 #include "platform/errori_runtime.h"
 
 namespace didiv {

@@ -1,4 +1,4 @@
-#include "platform/fltk/messaggio.h"
+#include "desktop/finestra/messaggio.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>

@@ -1,7 +1,7 @@
 // The start dialog and its help windows drawn with FLTK: a thin skin that forwards every
 // click to the dialog's logic and shows its state.
 
-#include "dialogs/fltk/inizio_fltk.h"
+#include "desktop/dialoghi/inizio_fltk.h"
 
 #include <FL/Enumerations.H>
 #include <FL/Fl.H>

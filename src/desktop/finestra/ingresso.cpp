@@ -1,4 +1,4 @@
-#include "platform/fltk/ingresso.h"
+#include "desktop/finestra/ingresso.h"
 
 #include <FL/Enumerations.H>
 

@@ -1,10 +1,10 @@
 // The desktop program: the start dialog, then the game window.
 
-#include "audio/uscita/audio_sdl.h"
-#include "dialogs/fltk/inizio_fltk.h"
+#include "desktop/suono/audio_sdl.h"
+#include "desktop/dialoghi/inizio_fltk.h"
 #include "game/modulo.h"
-#include "platform/fltk/avvio_gioco.h"
-#include "platform/fltk/piattaforma_fltk.h"
+#include "desktop/finestra/avvio_gioco.h"
+#include "desktop/finestra/piattaforma_fltk.h"
 
 int main() {
     didiv::PiattaformaFltk piattaforma;

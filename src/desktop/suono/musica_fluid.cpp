@@ -1,4 +1,4 @@
-#include "audio/uscita/musica_fluid.h"
+#include "desktop/suono/musica_fluid.h"
 
 #include <fluidsynth.h>
 

@@ -1,4 +1,4 @@
-#include "platform/fltk/piattaforma_fltk.h"
+#include "desktop/finestra/piattaforma_fltk.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
@@ -24,9 +24,9 @@
 
 #include "game/form1.h"
 #include "platform/errori_runtime.h"
-#include "platform/fltk/avvio_gioco.h"
-#include "platform/fltk/ingresso.h"
-#include "platform/fltk/messaggio.h"
+#include "desktop/finestra/avvio_gioco.h"
+#include "desktop/finestra/ingresso.h"
+#include "desktop/finestra/messaggio.h"
 #include "resources/catalogo.h"
 #include "resources/pacchetto.h"
 
