@@ -328,11 +328,18 @@ void gioca_fino_alla_vittoria(Partita& p) {
     p.segna("la-vittoria");
 }
 
-void fatti_prendere_dal_ragno(Partita& p) {
-    Form1& g = p.g();
+namespace {
+// The three ladders straight up to the spider's floor, taking nothing.
+void dritto_in_cima(Partita& p) {
     sali_al_primo_piano(p);
     sali_alla_seconda_libreria(p);
     sali_in_cima(p);
+}
+}  // namespace
+
+void fatti_prendere_dal_ragno(Partita& p) {
+    Form1& g = p.g();
+    dritto_in_cima(p);
     p.tieni(DESTRA, [&] { return g.fine_partita; });
     p.uguale(g.fase_ragno, 1, "the spider's phase");
     p.verifica(g.pos_x > 650 && g.pos_x < 750, "caught outside the passage");
@@ -343,9 +350,7 @@ void fatti_prendere_dal_ragno(Partita& p) {
 void cadi_senza_ombrello(Partita& p) {
     Form1& g = p.g();
     prendi_la_mosca(p);
-    sali_al_primo_piano(p);
-    sali_alla_seconda_libreria(p);
-    sali_in_cima(p);
+    dritto_in_cima(p);
     dai_la_mosca_al_ragno(p);
     vai_ai_gradini(p);
     p.tieni(DESTRA, [&] { return g.fine_partita; });
