@@ -131,13 +131,13 @@ void sali_al_primo_piano(Partita& p) {
     p.sali_scala("scala-a");
     p.e_in(270, 72);
     p.cammina_fino_in_fondo(DESTRA);
-    p.e_in(445, 72);
+    p.e_in(455, 72);
     p.uguale(p.g().stato_pagina2, 1, "the hidden page's state");
 }
 
 void sali_alla_seconda_libreria(Partita& p) {
     p.sali_scala("scala-b");
-    p.e_in(445, -108);
+    p.e_in(455, -108);
 }
 
 void sali_in_cima(Partita& p) {
