@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string>
 
 #include "../tools/generator/livello_pianta.h"
 #include "banco.h"
@@ -74,16 +75,38 @@ TEST(Mappa, OgniScalaSiFermaEsattamenteSullAltroPiano) {
     for (const auto& s : SCALE) {
         SCOPED_TRACE(s.nome);
         EXPECT_EQ((s.L - s.U) % 4, 0);
-        for (int i = 0; i < s.n_colonne; ++i) {
-            const int c = s.colonne[i];
-            EXPECT_EQ(c % 5, 0);
+        EXPECT_EQ(s.U % 2, 0);
+        EXPECT_EQ(s.x0 % 5, 0);
+        EXPECT_GE(s.x1 - s.x0, 10) << "fewer than three columns";
+        for (int c = s.x0; c <= s.x1; c += 5) {
+            SCOPED_TRACE(c);
             for (int y = s.L; y > s.U; y -= 4) EXPECT_EQ(a(c, y - 5), MAPPA_BIANCO) << "up at " << y;
             EXPECT_NE(a(c, s.U - 5), MAPPA_BIANCO);
             for (int y = s.U; y < s.L; y += 4) EXPECT_EQ(a(c, y + 5), MAPPA_BIANCO) << "down at " << y;
             EXPECT_NE(a(c, s.L + 5), MAPPA_BIANCO);
-            for (int y = s.U - 1; y <= s.L + 4; ++y) EXPECT_NE(a(c, y), MAPPA_MAGENTA);
+            // Between the floors his feet rows find nothing on the ladder: no step sideways
+            // off it and no jump onto it.
+            for (int y = s.U + 2; y < s.L; y += 2) EXPECT_NE(a(c, y), MAPPA_BIANCO) << y;
         }
     }
+}
+
+// The floor below every ladder carries him to each of its columns, and so does the floor
+// above, but over the mouth of shaft 2, which he leaves only to the right.
+TEST(Mappa, IPavimentiPortanoAOgniColonnaDelleScale) {
+    auto porta = [](int F, int x) {
+        for (const auto& p : PAVIMENTI)
+            if (p.F == F && x >= p.x0 && x <= p.x1) return true;
+        return false;
+    };
+    for (const auto& s : SCALE)
+        for (int c = s.x0; c <= s.x1; c += 5) {
+            EXPECT_TRUE(porta(s.L, c)) << s.nome << " " << c;
+            if (std::string(s.nome) == "corda")
+                EXPECT_EQ(a(c + 14, s.U), MAPPA_BIANCO) << c;
+            else
+                EXPECT_TRUE(porta(s.U, c)) << s.nome << " " << c;
+        }
 }
 
 TEST(Mappa, LeGradinateScendonoAUnPavimento) {
@@ -126,13 +149,21 @@ TEST(Mappa, SoloDuePozziEDoveSiEntra) {
     EXPECT_EQ(ingressi, (std::set<std::pair<int, int>>{{975, +1}, {1510, -1}}));
 }
 
+// A ladder's pixel of the map: its columns, on the rows its climb reads.
+bool di_scala(int x, int y) {
+    for (const auto& s : SCALE)
+        if (x >= s.x0 && x <= s.x1 && (x - s.x0) % 5 == 0 && y >= s.U - 1 && y <= s.L + 1 && (y - s.U) % 2 != 0)
+            return true;
+    return false;
+}
+
 TEST(Mappa, LeMacchieDeiPuntiCaldi) {
     int attesi = 0;
     for (const auto& z : ZONE) {
         SCOPED_TRACE(z.nome);
         for (int y = z.y0; y <= z.y1; ++y)
             for (int x = z.x0; x <= z.x1; ++x) {
-                if (x == z.colonna_libera) continue;
+                if (di_scala(x, y)) continue;
                 ++attesi;
                 EXPECT_EQ(a(x, y), MAPPA_MAGENTA) << x << "," << y;
             }
@@ -140,7 +171,29 @@ TEST(Mappa, LeMacchieDeiPuntiCaldi) {
     int magenta = 0;
     for (uint32_t p : mappa().pixel()) magenta += p == static_cast<uint32_t>(MAPPA_MAGENTA);
     EXPECT_EQ(magenta, attesi);
-    EXPECT_EQ(a(985, 230), MAPPA_BIANCO);  // the plant ladder through the fork's spot
+    EXPECT_EQ(a(985, 231), MAPPA_BIANCO);  // the plant through the fork's spot
+}
+
+// Where the plant crosses the fork's spot it takes every other row of two columns: in every
+// row and in every column of the spot the pointer still finds the book.
+TEST(Mappa, LaPiantaLasciaLaForchettaFacileDaPuntare) {
+    const Zona* z = nullptr;
+    for (const auto& c : ZONE)
+        if (std::string(c.nome) == "forchetta") z = &c;
+    ASSERT_NE(z, nullptr);
+    int in_tutto = 0;
+    for (int y = z->y0; y <= z->y1; ++y) {
+        int n = 0;
+        for (int x = z->x0; x <= z->x1; ++x) n += a(x, y) == MAPPA_MAGENTA;
+        EXPECT_GE(n, z->x1 - z->x0 - 1) << y;
+        in_tutto += n;
+    }
+    for (int x = z->x0; x <= z->x1; ++x) {
+        int n = 0;
+        for (int y = z->y0; y <= z->y1; ++y) n += a(x, y) == MAPPA_MAGENTA;
+        EXPECT_GE(2 * n, z->y1 - z->y0) << x;
+    }
+    EXPECT_GE(10 * in_tutto, 9 * (z->x1 - z->x0 + 1) * (z->y1 - z->y0 + 1));
 }
 
 TEST(Mappa, IDorsiDisegnatiCopronoLeLoroMacchie) {
@@ -160,9 +213,7 @@ TEST(Mappa, NessunBiancoFuoriDalPiano) {
     auto previsto = [](int x, int y) {
         for (const auto& p : PAVIMENTI)
             if (y == p.F && x >= p.x0 && x <= p.x1 + 9) return true;
-        for (const auto& s : SCALE)
-            for (int i = 0; i < s.n_colonne; ++i)
-                if (x == s.colonne[i] && y >= s.U - 1 && y <= s.L + 4) return true;
+        if (di_scala(x, y)) return true;
         for (const auto& b : BIANCHI_EXTRA)
             if (x == b.x && y == b.y) return true;
         return false;
@@ -187,6 +238,28 @@ using namespace livello;
 // world's right edge the field would keep the last frames' pixels.
 TEST(Mondo, NessunPavimentoPortaLaVistaOltreIlMondo) {
     for (const auto& p : PAVIMENTI) EXPECT_LE(p.x1 - 200 + 400, LARGHEZZA) << p.nome;
+}
+
+// Every wooden ladder stands where he climbs it: the rung halfway up is centred, within
+// 2 px, on the middle of the columns he climbs it from, 40 px right of them (his box is 80
+// wide), and reaches past his narrowest shoulders at the outermost columns.
+TEST(Mondo, OgniScalaEDisegnataSulleSueColonne) {
+    constexpr Colore PIOLO = 0x8A5A36;
+    const Superficie mondo = LoadPicture(cartella_dati() + "/gameb2.bmp");
+    for (const auto& s : SCALE) {
+        if (!s.a_pioli) continue;
+        SCOPED_TRACE(s.nome);
+        const double centro = (s.x0 + s.x1) / 2.0 + 40;
+        int y = s.L - 8;
+        while (y - 12 >= (s.U + s.L) / 2) y -= 12;
+        const int riga = y + 1 + RIGA_ZERO;  // inside the rung, under its lit top
+        int da = static_cast<int>(centro), a_ = da;
+        ASSERT_EQ(mondo.Point(da, riga), PIOLO) << "no rung at " << da << "," << y;
+        while (mondo.Point(da - 1, riga) == PIOLO) --da;
+        while (mondo.Point(a_ + 1, riga) == PIOLO) ++a_;
+        EXPECT_NEAR((da + a_ + 1) / 2.0, centro, 2.0) << da << ".." << a_;
+        EXPECT_GE(a_ + 1 - da, s.x1 - s.x0) << da << ".." << a_;
+    }
 }
 
 // At the chasm he stands with his soles up to 56 px right of pos_x: the rim and the middle

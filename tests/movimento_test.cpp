@@ -1,8 +1,11 @@
 // The movement step: the whole route through the real level with real key events, and the
 // corner cases of walking, climbing, jumping, falling, the view and the jungle ambience.
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
+#include "../tools/generator/livello_pianta.h"
 #include "banco.h"
 
 namespace didiv::test {
@@ -62,10 +65,10 @@ struct Giro : Banco {
         in(270, 72);
         EXPECT_EQ(audio.buffer["stairs.wav"]->stato, 0);
         tieni(DESTRA);  // L1 ends under ladder B
-        in(445, 72);
+        in(455, 72);
         EXPECT_EQ(f().stato_pagina2, 1);
         tieni(SU);
-        in(445, -108);
+        in(455, -108);
         tieni(DESTRA);
         in(490, -108);
         tieni(SU);
@@ -200,6 +203,66 @@ TEST(Percorso, LaCadutaNelPozzo2AccelleraDi5) {
     EXPECT_EQ(ys, (std::vector<float>{56, 61, 71, 86, 106, 131, 161, 196, 236, 281, 276}));
     EXPECT_EQ(g.f().pos_x, 1500);
     EXPECT_FALSE(g.f().cade);
+}
+
+// Every ladder, the plant and the rope, on the real level with the arrow keys. He walks along
+// the floor below to each place near the ladder and holds Up: from exactly the ladder's
+// columns, at least three of them 5 px apart, he climbs to the floor above, walks on from
+// there and comes back down with Down; from anywhere else Up takes him nowhere. Before the
+// plant has grown and before the rope is up, not one of their columns climbs.
+TEST(Scala, OgniScalaSiSaleDaAlmenoTrePosti) {
+    Giro g;
+    Form1& f = g.f();
+    auto metti = [&](int x, int y) {
+        f.pos_x = static_cast<float>(x);
+        f.pos_y = static_cast<float>(y);
+        f.scroll_x = std::max(0, x - 200);
+        f.scroll_y = std::clamp(y - 200, -400, 0);
+    };
+    for (const auto& s : livello::SCALE) {
+        SCOPED_TRACE(s.nome);
+        const livello::Pavimento* sotto = nullptr;
+        for (const auto& p : livello::PAVIMENTI)
+            if (p.F == s.L && p.x0 <= s.x0 && s.x1 <= p.x1) sotto = &p;
+        ASSERT_NE(sotto, nullptr);
+        const int giu = s.L - 116, su = s.U - 116;
+        const bool pianta = std::string(s.nome) == "pianta", corda = std::string(s.nome) == "corda";
+        std::vector<int> salite;
+        for (int x = std::max(sotto->x0, s.x0 - 20); x <= std::min(sotto->x1, s.x1 + 20); x += 5) {
+            SCOPED_TRACE(x);
+            const int partenza = x - 15 >= sotto->x0 ? x - 15 : x + 15;
+            metti(partenza, giu);
+            f.fase_caduta = 6;
+            f.fase_corda = 3;
+            f.salita_bloccata = false;
+            g.cammina_fino(partenza < x ? DESTRA : SINISTRA, static_cast<float>(x));
+            g.in(static_cast<float>(x), static_cast<float>(giu));
+            if (pianta || corda) {  // not yet grown, not yet risen
+                f.fase_caduta = pianta ? 5 : 6;
+                f.fase_corda = corda ? 2 : 3;
+                g.tieni(SU);
+                g.in(static_cast<float>(x), static_cast<float>(giu));
+                f.fase_caduta = 6;
+                f.fase_corda = 3;
+                f.salita_bloccata = false;
+            }
+            g.tieni(SU);
+            if (f.pos_y == static_cast<float>(giu)) continue;
+            g.in(static_cast<float>(x), static_cast<float>(su));
+            salite.push_back(x);
+            g.cammina_fino(DESTRA, static_cast<float>(x + 5));
+            g.in(static_cast<float>(x + 5), static_cast<float>(su));
+            if (!corda) {  // the walkway over shaft 2 leads only away, to the right
+                g.cammina_fino(SINISTRA, static_cast<float>(x));
+                g.tieni(GIU);
+                g.in(static_cast<float>(x), static_cast<float>(giu));
+            }
+        }
+        std::vector<int> colonne;
+        for (int c = s.x0; c <= s.x1; c += 5) colonne.push_back(c);
+        EXPECT_EQ(salite, colonne);
+        EXPECT_GE(salite.size(), 3u);
+    }
 }
 
 // ---- corner cases on small hand-made maps ------------------------------------------

@@ -51,13 +51,13 @@ b=$(professore)
 # On to the end of the ground, under ladder A: the view has followed him.
 tieni Right 3.5
 read -r sx sy x0 y0 x1 y1 < <(professore)
-[ "$sx $sy" = "75 0" ] || fallisci "view at $sx,$sy at the end of the ground, not 75,0"
+[ "$sx $sy" = "80 0" ] || fallisci "view at $sx,$sy at the end of the ground, not 80,0"
 [ "$x0" = 228 ] || fallisci "he stands at field x $x0 at the end of the ground, not 228"
 
 # Up the ladder to the first gallery, whose feet row is 188: the view follows him up.
 tieni Up 3.0
 nessun_messaggio "while climbing"
 read -r sx sy x0 y0 x1 y1 < <(professore)
-[ "$sx $sy" = "75 -120" ] || fallisci "view at $sx,$sy on the first gallery, not 75,-120"
+[ "$sx $sy" = "80 -120" ] || fallisci "view at $sx,$sy on the first gallery, not 80,-120"
 [ $(( y1 + sy )) = 188 ] || fallisci "his feet on world row $(( y1 + sy )) after the climb, not 188"
 echo "PASS: walked $passi px in a second, evenly; stopped at ladder A; climbed to row 188"

@@ -1,5 +1,5 @@
 // The world picture: an old library in cross-section. Every floor surface lies just under
-// the feet row of the plan (rows F+1 .. F+6), ladders stand at their column + 40 (the
+// the feet row of the plan (rows F+1 .. F+6), ladders stand at their columns + 40 (the
 // professor's box is 80 wide), and the eleven special books stand as ordinary spines where
 // the bookshelf layer later lights them up.
 
@@ -516,11 +516,9 @@ Superficie disegna_mondo() {
     pavimento(cr, 290, 548, 188);
     pavimento(cr, 481, 556, 8);
     pavimento(cr, 480, 940, -176);
-    scala_a_pioli(cr, 312.5, 188 - 28, 284);
-    scala_a_pioli(cr, 482.5, 8 - 28, 188);
-    scala_a_pioli(cr, 527.5, -176 - 28, 8);
-    scala_a_pioli(cr, 1742.5, -52 - 28, 172);
-    scala_a_pioli(cr, 1822.5, -232 - 28, -52);
+    // Each ladder centred on the middle of the columns he climbs it from.
+    for (const auto& s : SCALE)
+        if (s.a_pioli) scala_a_pioli(cr, (s.x0 + s.x1) / 2.0 + 40, s.U - 28, s.L);
 
     // The eleven special books, plain among the others.
     {

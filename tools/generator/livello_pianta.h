@@ -16,12 +16,17 @@ struct Pavimento {
     int x0, x1;
 };
 
-// A ladder: white columns from one above the upper floor to four below the lower one.
+// A ladder: he climbs it from every pos_x from x0 to x1 (multiples of 5), between the floors
+// whose feet rows are U and L, both even. Its columns are white only on the odd rows, which
+// are all the climb probes read: one above the upper floor down to one below the lower one.
+// The walk, jump and trigger probes read his feet rows, which stay even, so they never find
+// a ladder; the floors at both ends carry him to each of its columns. `a_pioli`: a wooden
+// ladder in the world picture (the plant and the rope are pictures of their own scenes).
 struct Scala {
     const char* nome;
-    int colonne[2];
-    int n_colonne;
+    int x0, x1;
     int U, L;
+    bool a_pioli;
 };
 
 // Stairs going down to the right, starting from pos_x x0 on the floor F0.
@@ -36,11 +41,10 @@ struct Pozzo {
     int x, y0, y1;
 };
 
-// A hot spot's magenta patch (both ends included); colonna_libera stays out of it.
+// A hot spot's magenta patch (both ends included), but for the rows of a ladder through it.
 struct Zona {
     const char* nome;
     int x0, x1, y0, y1;
-    int colonna_libera;
 };
 
 struct Punto {
@@ -48,8 +52,8 @@ struct Punto {
 };
 
 inline constexpr Pavimento PAVIMENTI[] = {
-    {"terra", 284, -10, 275},
-    {"L1", 188, 270, 445},
+    {"terra", 284, -10, 280},
+    {"L1", 188, 265, 455},
     {"L2", 8, 440, 490},
     {"L3", -176, 460, 890},
     {"orlo del pozzo", -91, 975, 980},
@@ -63,14 +67,17 @@ inline constexpr Pavimento PAVIMENTI[] = {
     {"scaffale 3 alto", -232, 1660, 2000},
 };
 
+// Four columns where both floors reach them. Three for the rope, the middle one 40 px left
+// of the rope's picture, and three for the plant, from under its stem rightwards, the way
+// the narrow exit corridor above it leads (the stone pit's column bars the way left).
 inline constexpr Scala SCALE[] = {
-    {"A", {270, 275}, 2, 188, 284},
-    {"B", {440, 445}, 2, 8, 188},
-    {"C", {485, 490}, 2, -176, 8},
-    {"pianta", {985, 0}, 1, 162, 298},
-    {"corda", {1475, 0}, 1, 172, 392},
-    {"D", {1700, 1705}, 2, -52, 172},
-    {"E", {1780, 1785}, 2, -232, -52},
+    {"A", 265, 280, 188, 284, true},
+    {"B", 440, 455, 8, 188, true},
+    {"C", 475, 490, -176, 8, true},
+    {"pianta", 985, 995, 162, 298, false},
+    {"corda", 1470, 1480, 172, 392, false},
+    {"D", 1695, 1710, -52, 172, true},
+    {"E", 1775, 1790, -232, -52, true},
 };
 
 inline constexpr Gradinata GRADINATE[] = {
@@ -83,26 +90,27 @@ inline constexpr Pozzo POZZI[] = {
     {"pozzo 2", 1500, 177, 358},
 };
 
-// Beyond the floors' own white: the walkway over the mouth of shaft 2 at the rope's top, and
-// the point that lets a jump from the right rim land on the ledge.
+// Beyond the floors' own white: the walkway over the mouth of shaft 2 from the rope's top
+// (one way, right, so that no jump lands on it before the rope is up), and the point that
+// lets a jump from the right rim land on the ledge.
 inline constexpr Punto BIANCHI_EXTRA[] = {
-    {1421, 172}, {1489, 172}, {1494, 172}, {1499, 172}, {1504, 172},
+    {1421, 172}, {1484, 172}, {1489, 172}, {1494, 172}, {1499, 172}, {1504, 172},
 };
 
 inline constexpr Zona ZONE[] = {
-    {"pagina 1", 118, 124, 149, 180, -1},
-    {"pagina 2", 399, 432, 171, 182, -1},
-    {"ombrello", 467, 479, 10, 29, -1},
-    {"vaso", 339, 349, -146, -122, -1},
-    {"mosca", 35, 49, 241, 266, -1},
-    {"seme", 836, 848, 160, 189, -1},
-    {"forchetta", 980, 992, 223, 247, 985},
-    {"nuvola", 946, 957, 193, 217, -1},
-    {"pagina 7", 905, 916, 132, 156, -1},
-    {"libro giungla", 1441, 1454, 5, 29, -1},
-    {"corda", 1738, 1750, -172, -148, -1},
-    {"flauto", 1804, 1817, -18, 6, -1},
-    {"costume", 1488, 1517, 360, 385, -1},
+    {"pagina 1", 118, 124, 149, 180},
+    {"pagina 2", 399, 432, 171, 182},
+    {"ombrello", 467, 479, 10, 29},
+    {"vaso", 339, 349, -146, -122},
+    {"mosca", 35, 49, 241, 266},
+    {"seme", 836, 848, 160, 189},
+    {"forchetta", 980, 992, 223, 247},  // the plant's columns cross it
+    {"nuvola", 946, 957, 193, 217},
+    {"pagina 7", 905, 916, 132, 156},
+    {"libro giungla", 1441, 1454, 5, 29},
+    {"corda", 1738, 1750, -172, -148},
+    {"flauto", 1804, 1817, -18, 6},
+    {"costume", 1488, 1517, 360, 385},
 };
 
 // Where the eleven special books stand (their spines' top-left corner and size): the
