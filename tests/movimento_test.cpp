@@ -22,6 +22,7 @@ struct Giro : Banco {
     void passo() {
         tick();
         EXPECT_GE(static_cast<int>(f().scroll_x), 0);
+        EXPECT_LE(static_cast<int>(f().scroll_x), 2200 - 400);
         EXPECT_LE(static_cast<int>(f().scroll_y), 0);
         EXPECT_GE(static_cast<int>(f().scroll_y), -400);
     }
@@ -200,6 +201,45 @@ TEST(Percorso, LaCadutaNelPozzo2AccelleraDi5) {
     EXPECT_EQ(ys, (std::vector<float>{56, 61, 71, 86, 106, 131, 161, 196, 236, 281, 276}));
     EXPECT_EQ(g.f().pos_x, 1500);
     EXPECT_FALSE(g.f().cade);
+}
+
+// On the top floor of bookcase 3, which ends where the world does.
+struct CimaDellaScalaE : Giro {
+    CimaDellaScalaE() {
+        // Where the walk along the rim leaves him, at the foot of ladder D.
+        f().pos_x = 1700;
+        f().pos_y = 56;
+        f().scroll_x = 1500;
+        tieni(SU);
+        cammina_fino(DESTRA, 1780);
+        tieni(SU);
+        in(1780, -348);
+        tieni(DESTRA);
+        in(2000, -348);
+        EXPECT_EQ(f().scroll_x, 1800);
+    }
+};
+
+TEST(Vista, UnSaltoADestraNonPortaLaVistaOltreIlMondo) {
+    for (float partenza : {1905.0f, 1910.0f}) {
+        SCOPED_TRACE(partenza);
+        CimaDellaScalaE g;
+        g.cammina_fino(SINISTRA, partenza);
+        EXPECT_EQ(g.tieni(DESTRA, SHIFT), 9);
+        g.in(partenza + 90, -348);
+        EXPECT_EQ(g.f().scroll_x, 1800);
+    }
+}
+
+TEST(Vista, UnSaltoRifiutatoAlBordoNonSpostaLaVistaOltreIlMondo) {
+    CimaDellaScalaE g;
+    g.tieni(SINISTRA, SHIFT);
+    g.in(1910, -348);
+    g.tieni(DESTRA);
+    g.in(2000, -348);
+    EXPECT_EQ(g.tieni(DESTRA, SHIFT), 1);  // nothing to land on past the edge
+    g.in(2000, -348);
+    EXPECT_EQ(g.f().scroll_x, 1800);
 }
 
 // ---- corner cases on small hand-made maps ------------------------------------------
