@@ -75,14 +75,23 @@ TEST_F(Ciclo, TimeLimitEndsOnlyWhenStrictlyPassed) {
     EXPECT_EQ(f().passo, passo);
 }
 
-TEST_F(Ciclo, FreePlayNeverEndsAndMidnightStopsTheLimit) {
+TEST_F(Ciclo, FreePlayNeverEnds) {
     b.piattaforma.orologio = f().tempo_inizio + 5000.0f;
     b.tick();
     EXPECT_FALSE(f().fine_partita);
-    b.modulo.tempo_limite = 60;
-    b.piattaforma.orologio = f().tempo_inizio - 80000.0f;  // past midnight
+}
+
+TEST_F(Ciclo, TimeLimitRunsOnAcrossMidnight) {
+    b.modulo.tempo_limite = 30;
+    f().tempo_inizio = 86390.0f;  // ten seconds before midnight
+    b.piattaforma.orologio = 20.0f;  // the clock has started again: 30 s played
     b.tick();
     EXPECT_FALSE(f().fine_partita);
+    b.piattaforma.orologio = 20.5f;
+    b.tick();
+    EXPECT_TRUE(f().fine_partita);
+    EXPECT_FALSE(f().Timer1.Enabled);
+    EXPECT_EQ(b.conta("fine.wav Play 0"), 1);
 }
 
 TEST_F(Ciclo, FatalFallEndingBannerDazedFramesAndJingleOnce) {

@@ -149,17 +149,16 @@ TEST(Tasti, IlRilascioNonFermaISaltiELaFase3Resta) {
     EXPECT_EQ(b.f().fase_caduta, 3);
 }
 
-TEST(Tasti, UnSuonoMancanteVieneSegnalatoConIlNomeDiTasti) {
+TEST(Tasti, UnSuonoMancanteTaceETuttoIlResto) {
     Comandi b;
-    b.f().suono_stairs.svuota();
+    b.f().suono_stairs.svuota();  // its file was reported when the slots were filled
     b.giu(SU);
-    ASSERT_EQ(b.piattaforma.messaggi.size(), 1u);
-    EXPECT_NE(b.piattaforma.messaggi[0].testo.find("FORM1_TASTI"), std::string::npos);
-    EXPECT_TRUE(b.f().sale);  // the steps after the failed one still run
+    EXPECT_TRUE(b.piattaforma.messaggi.empty());
+    EXPECT_TRUE(b.f().sale);
     EXPECT_EQ(b.f().MouseIcon, b.icona(3));
     b.su(SU);
-    ASSERT_EQ(b.piattaforma.messaggi.size(), 2u);
-    EXPECT_NE(b.piattaforma.messaggi[1].testo.find("FORM1_KEYUP"), std::string::npos);
+    EXPECT_TRUE(b.piattaforma.messaggi.empty());
+    EXPECT_FALSE(b.f().sale);
     EXPECT_EQ(b.f().MousePointer, vbArrow);
 }
 

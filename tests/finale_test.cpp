@@ -9,8 +9,9 @@ namespace {
 constexpr Colore LIANA = RGB(30, 120, 30), ALTALENA = RGB(120, 60, 20), VITTORIA = RGB(217, 166, 46);
 constexpr Colore PROF[3] = {RGB(200, 150, 0), RGB(201, 151, 0), RGB(202, 152, 0)};
 
-// The professor at (1860, 56) with the view at (1830, -100): his box is at field (30, 156);
-// the vine hangs at field x 90 with its bottom row at 6 + d, the swing at x 30 + s.
+// The professor at (1860, 56) with the view at the world's right edge (1800, -100): his box
+// is at field (60, 156); the vine hangs at field x 120 with its bottom row at 6 + d, the
+// swing at x 60 + s.
 struct BancoFinale : BancoScena {
     BancoFinale() {
         Form1& g = f();
@@ -20,7 +21,7 @@ struct BancoFinale : BancoScena {
         tinta(g.Picture77, VITTORIA);
         g.pos_x = 1860;
         g.pos_y = 56;
-        g.scroll_x = 1830;
+        g.scroll_x = 1800;
         g.scroll_y = -100;
         g.fase_giungla = 1;
         g.musica_attiva = false;  // the win tune plays whatever the music switch says
@@ -29,12 +30,12 @@ struct BancoFinale : BancoScena {
     int fondo_liana() {
         int fondo = -1;
         for (int y = 0; y < 400; ++y)
-            if (px(115, y) == LIANA) fondo = y;
+            if (px(145, y) == LIANA) fondo = y;
         return fondo;
     }
     int professore() {
         for (int i = 0; i < 3; ++i)
-            if (px(40, 200) == PROF[i]) return i;
+            if (px(70, 200) == PROF[i]) return i;
         return -1;
     }
     bool altalena() {
@@ -68,11 +69,11 @@ TEST(Finale, TheWholeScheduleCallByCall) {
         } else {
             EXPECT_EQ(b.professore(), -1);
             EXPECT_FALSE(b.altalena() && b.fondo_liana() >= 0);
-            if (30 + s < 360) {  // the world ends at field x 370 with this view
+            if (60 + s < 400) {
                 // Its left column and its bottom row, 2 px lower each call.
-                EXPECT_EQ(b.px(30 + s, -193 + 369 + s / 10 - 1), ALTALENA);
-                EXPECT_EQ(b.px(30 + s - 1, 100), NERO);
-                EXPECT_EQ(b.px(30 + s, -193 + 369 + s / 10), NERO);
+                EXPECT_EQ(b.px(60 + s, -193 + 369 + s / 10 - 1), ALTALENA);
+                EXPECT_EQ(b.px(60 + s - 1, 100), NERO);
+                EXPECT_EQ(b.px(60 + s, -193 + 369 + s / 10), NERO);
             }
         }
         EXPECT_EQ(g.finale_attivo, chiamata < 59);
@@ -96,7 +97,7 @@ TEST(Finale, TheBannerLiesOverTheLastSwing) {
     g.conta_finale = 58;
     g.discesa_liana = 150;
     g.spostamento_liana = 400;
-    g.pos_x = 1830 - 320;  // so that the swing at s = 420 covers the banner's place
+    g.pos_x = 1800 - 320;  // so that the swing at s = 420 covers the banner's place
     b.tick();
     EXPECT_FALSE(g.Timer1.Enabled);
     EXPECT_EQ(b.px(100, 200), VITTORIA);

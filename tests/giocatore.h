@@ -55,7 +55,10 @@ struct Partita : Banco {
     // One frame: the clock moves on by the timer's interval, then the timer fires.
     bool passo() {
         piattaforma.orologio += SECONDI_PER_TICK;
-        return tick();
+        const bool vivo = tick();
+        // No view shows past the world's right edge, wherever the route takes him.
+        if (vivo) verifica(g().scroll_x <= 2200 - 400, "the view passed the world's right edge");
+        return vivo;
     }
     void aspetta(int n) {
         for (int i = 0; i < n; ++i) passo();

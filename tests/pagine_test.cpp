@@ -249,6 +249,7 @@ TEST_F(Pagine, AFullInventoryLeavesTheObjectOnItsPageUntilASlotIsFree) {
     EXPECT_EQ(f().stato_forchetta, 2);
     EXPECT_EQ(f().ultimo_oggetto, 4);
     EXPECT_EQ(suonati("flub.wav"), 0);
+    EXPECT_EQ(suonati("noway.wav"), 1);  // the player hears that it did not fit
     EXPECT_TRUE(f().Timer1.Enabled);
 
     metti({"mosca", "vaso", "ombrello", "seme"});
@@ -258,6 +259,20 @@ TEST_F(Pagine, AFullInventoryLeavesTheObjectOnItsPageUntilASlotIsFree) {
     EXPECT_EQ(f().stato_forchetta, 3);
     EXPECT_EQ(f().inventario[4], "forchetta");
     EXPECT_EQ(suonati("flub.wav"), 1);
+    EXPECT_EQ(suonati("noway.wav"), 1);
+}
+
+TEST_F(Pagine, TheLastFreeSlotTakesTheFirstObjectAndTheNextIsRefusedAloud) {
+    metti({"mosca", "vaso", "ombrello", "seme"});
+    su(950);  // the cloud's book, then the fork's beside it
+    su(985);
+    clic();
+    b.azzera_registro();
+    clic();
+    EXPECT_EQ(f().inventario[4], "forchetta");
+    EXPECT_EQ(f().stato_forchetta, 3);
+    EXPECT_EQ(f().stato_nuvola, 2);
+    EXPECT_EQ(b.registro, (Registro{"flub.wav Play 0", "noway.wav Play 0"}));
 }
 
 TEST_F(Pagine, WhileDraggingTheMoveOnlyTracksTheObject) {

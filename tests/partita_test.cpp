@@ -73,6 +73,35 @@ TEST(Partita, IlRagnoPrendeChiPassaSenzaDargliLaMosca) {
     EXPECT_TRUE(p.piattaforma.terminato);
 }
 
+TEST(Partita, PresoDalRagnoNonCamminaPiuConLaFrecciaTenuta) {
+    PartitaProvata p;
+    Form1& g = p.g();
+    sali_al_primo_piano(p);
+    sali_alla_seconda_libreria(p);
+    sali_in_cima(p);
+    // Right held: the desktop repeats its key-down and never sends the release.
+    p.premi_tasto(DESTRA);
+    for (int n = 0; !g.fine_partita && n < 200; ++n) {
+        p.passo();
+        p.premi_tasto(DESTRA);
+    }
+    ASSERT_TRUE(g.fine_partita);
+    ASSERT_EQ(g.fase_ragno, 1);
+    const float x = g.pos_x;
+    const int sx = g.scroll_x;
+    for (int n = 0; n < 100; ++n) {
+        p.passo();
+        p.premi_tasto(DESTRA);
+    }
+    EXPECT_EQ(g.pos_x, x);
+    EXPECT_EQ(g.scroll_x, sx);
+    EXPECT_FALSE(g.va_destra);
+    EXPECT_EQ(g.fase_caduta, 1);  // no walk down the steps into the fatal fall
+    EXPECT_EQ(p.audio.buffer["step.wav"]->stato, 0);
+    controlla_fine(p, g.Picture35, 100, 171);
+    EXPECT_TRUE(p.sprite_sulla_finestra(membro(g.Picture34, 0), membro(g.Picture34, 1), 692 - g.scroll_x, -60));
+}
+
 TEST(Partita, SenzaOmbrelloLaCadutaNelPozzoEFatale) {
     PartitaProvata p;
     Form1& g = p.g();

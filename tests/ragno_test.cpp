@@ -130,6 +130,32 @@ TEST(Ragno, TheCatchEndsTheGameOnceAndTheSpiderPresentsItself) {
     EXPECT_EQ(b.conta("musica StopMusica"), 1);
 }
 
+TEST(Ragno, TheCatchEndsEveryWalkClimbAndJumpInForce) {
+    BancoRagno b;
+    Form1& g = b.f();
+    g.ragno_y = 100;
+    g.pos_x = 695;
+    g.va_destra = g.va_sinistra = g.sale = g.scende = g.salta_destra = g.salta_sinistra = true;
+    g.meta_salto = 785;
+    g.suono_step.Play(DSBPLAY_LOOPING);
+    g.suono_stairs.Play(DSBPLAY_LOOPING);
+    b.tick();
+    ASSERT_EQ(g.fase_ragno, 1);
+    b.tick();  // the first tick of the banner
+    ASSERT_TRUE(g.fine_partita);
+    EXPECT_FALSE(g.va_destra || g.va_sinistra || g.sale || g.scende || g.salta_destra || g.salta_sinistra);
+    EXPECT_EQ(b.audio.buffer["step.wav"]->stato, 0);
+    EXPECT_EQ(b.audio.buffer["stairs.wav"]->stato, 0);
+    const float x = g.pos_x, y = g.pos_y;
+    const int sx = g.scroll_x, sy = g.scroll_y;
+    b.ticks(30);
+    EXPECT_EQ(g.pos_x, x);
+    EXPECT_EQ(g.pos_y, y);
+    EXPECT_EQ(g.scroll_x, sx);
+    EXPECT_EQ(g.scroll_y, sy);
+    EXPECT_EQ(g.ragno_y, -60);  // the rest of the catch goes on as before
+}
+
 TEST(Ragno, TheChaseDriftsWithTheRandomNumbersAndEndsAtTheTop) {
     BancoRagno b;
     Form1& g = b.f();

@@ -55,25 +55,53 @@ TEST(Suoni, MissingCrashWavIsReportedOnceAndLeavesOnlyItsSlotEmpty) {
     EXPECT_TRUE(b.f().suono_crash.vuoto());
     EXPECT_FALSE(b.f().suono_succ.vuoto());  // loading went on after it
     EXPECT_TRUE(b.f().Timer1.Enabled);
-    // Using the empty slot is error 91, which the calling procedure reports.
-    try {
-        b.f().suono_crash.Play(0);
-        FAIL();
-    } catch (const ErroreRuntime& e) {
-        EXPECT_EQ(e.numero(), ERR_OGGETTO_NON_IMPOSTATO);
-    }
+    // From then on the empty slot is silent: it plays, stops and rewinds nothing and reads
+    // as stopped.
+    SlotSuono& crash = b.f().suono_crash;
+    EXPECT_NO_THROW(crash.Play(0));
+    EXPECT_NO_THROW(crash.Play(DSBPLAY_LOOPING));
+    EXPECT_EQ(crash.GetStatus(), 0);
+    EXPECT_NO_THROW(crash.Stop());
+    EXPECT_NO_THROW(crash.SetCurrentPosition(0));
+    EXPECT_EQ(b.conta("crash.wav Play 0"), 0);
 }
 
-TEST(Suoni, EachPlayOfAMissingEffectShowsOneMoreMessage) {
+TEST(Suoni, AMissingEffectIsReportedOnlyAtStartUp) {
     Banco b;
     b.audio.file_mancanti = {"fine.wav"};
     ASSERT_TRUE(b.avvia(30));
     ASSERT_EQ(b.piattaforma.messaggi.size(), 1u);
     b.piattaforma.orologio += 31;
-    b.tick();  // the time limit plays "fine.wav"
-    ASSERT_EQ(b.piattaforma.messaggi.size(), 2u);
-    EXPECT_THAT(b.piattaforma.messaggi[1].testo, HasSubstr("n.  91 nella funzione 'FORM1_FINETEMPO'"));
-    EXPECT_FALSE(b.f().Timer1.Enabled);  // the procedure went on after the failed step
+    b.tick();  // the time limit would play "fine.wav"
+    EXPECT_EQ(b.piattaforma.messaggi.size(), 1u);
+    EXPECT_TRUE(b.f().fine_partita);
+    EXPECT_FALSE(b.f().Timer1.Enabled);
+}
+
+TEST(Suoni, MissingLoopsAndTheBookSoundAskNothingOfThePlayerDuringPlay) {
+    Banco b;
+    b.audio.file_mancanti = {"step.wav", "stairs.wav", "attiva.wav"};
+    ASSERT_TRUE(b.avvia());
+    ASSERT_EQ(messaggi_con(b, "FORM1_PREPARASUONI"), 3);
+    Form1& g = b.f();
+    // The pointer on and off the fly's book, world (42, 253) at the start's view.
+    for (int i = 0; i < 3; ++i) {
+        b.evento([&] { g.Form_MouseMove(0, 0, 82, 293); });
+        EXPECT_EQ(g.stato_mosca, 1);
+        b.evento([&] { g.Form_MouseMove(0, 0, 10, 10); });
+        EXPECT_EQ(g.stato_mosca, 0);
+    }
+    // Walking on, into the wall at the left edge, and climbing where there is no ladder.
+    for (int tasto : {39, 37, 38, 40}) {
+        b.evento([&] { g.Form_KeyDown(tasto, 0); });
+        b.ticks(4);
+        b.evento([&] { g.Form_KeyUp(tasto, 0); });
+    }
+    b.evento([&] { g.Form_MouseDown(1, 0, 300, 300); });
+    b.ticks(4);
+    b.evento([&] { g.Form_MouseUp(1, 0, 300, 300); });
+    EXPECT_EQ(b.piattaforma.messaggi.size(), 3u);
+    EXPECT_GT(g.pos_x, -10.0f);  // he did walk
 }
 
 TEST(Suoni, TwoMissingComponentsAreRegisteredAndStartUpGoesOn) {

@@ -62,7 +62,7 @@ void Form1::Timer1_Timer() {
     }
 
     t([&] {
-        const float trascorso = modulo.piattaforma.Timer() - tempo_inizio;
+        const float trascorso = secondi_da(tempo_inizio, modulo.piattaforma.Timer());
         if (trascorso > static_cast<float>(modulo.tempo_limite) && modulo.tempo_limite > 0) finetempo();
     });
 

@@ -15,23 +15,27 @@
 
 namespace didiv {
 
-// One effect buffer held by the game window. Using an empty slot is run-time error 91.
+// One effect buffer held by the game window. A slot whose file would not load was reported
+// once, when the slots were filled; from then on it is silent: playing, stopping and
+// rewinding it do nothing and it reads as stopped, as every effect does on a mute device.
 class SlotSuono {
 public:
-    void Play(int32_t flags) { buffer().Play(flags); }
-    void Stop() { buffer().Stop(); }
-    int32_t GetStatus() { return buffer().GetStatus(); }
-    void SetCurrentPosition(int32_t p) { buffer().SetCurrentPosition(p); }
+    void Play(int32_t flags) {
+        if (b_) b_->Play(flags);
+    }
+    void Stop() {
+        if (b_) b_->Stop();
+    }
+    int32_t GetStatus() { return b_ ? b_->GetStatus() : 0; }
+    void SetCurrentPosition(int32_t p) {
+        if (b_) b_->SetCurrentPosition(p);
+    }
 
     void imposta(std::unique_ptr<BufferSuono> b) { b_ = std::move(b); }
     void svuota() { b_.reset(); }
     bool vuoto() const { return !b_; }
 
 private:
-    BufferSuono& buffer() {
-        if (!b_) solleva(ERR_OGGETTO_NON_IMPOSTATO);
-        return *b_;
-    }
     std::unique_ptr<BufferSuono> b_;
 };
 

@@ -25,6 +25,16 @@ void Form1::Calcola_mov() {
     auto mappa = [&](double x, double y) { return leggi(Picture8, x, y); };
     // The lowest the view can go: the world's height beyond the play field's.
     auto limite_alto = [&] { return Picture1.ScaleHeight() - Picture5.ScaleHeight(); };
+    // The view never shows past either side of the world, or the field's edge would keep
+    // the pixels of an earlier frame.
+    auto scorri_x = [&](int passo) {
+        t([&] {
+            scroll_x += passo;
+            const int destra = Picture5.ScaleWidth() - Picture1.ScaleWidth();
+            if (scroll_x > destra) scroll_x = destra;
+            if (scroll_x < 0) scroll_x = 0;
+        });
+    };
 
     t([&] { su_scala = false; });
 
@@ -70,7 +80,7 @@ void Form1::Calcola_mov() {
             t([&] { va_destra = false; });
             t([&] { suono_step.Stop(); });
         }
-        if (pos_x - scroll_x > META_CAMPO) t([&] { scroll_x += 5; });
+        if (pos_x - scroll_x > META_CAMPO) scorri_x(5);
     } else if (va_sinistra) {
         const Colore c = mappa(pos_x - 5, pos_y + 516);
         if (c == MAPPA_BIANCO) {
@@ -103,12 +113,7 @@ void Form1::Calcola_mov() {
             t([&] { va_sinistra = false; });
             t([&] { suono_step.Stop(); });
         }
-        if (pos_x - scroll_x < META_CAMPO) {
-            t([&] { scroll_x -= 5; });
-            t([&] {
-                if (scroll_x < 0) scroll_x = 0;
-            });
-        }
+        if (pos_x - scroll_x < META_CAMPO) scorri_x(-5);
     } else if (sale) {
         if (fase_caduta == 5 || salita_bloccata) {
             t([&] { sale = false; });
@@ -178,7 +183,7 @@ void Form1::Calcola_mov() {
         } else {
             t([&] { salta_destra = false; });
         }
-        if (pos_x - scroll_x > META_CAMPO) t([&] { scroll_x += 20; });
+        if (pos_x - scroll_x > META_CAMPO) scorri_x(20);
     } else if (salta_sinistra) {
         if (mappa(meta_salto, pos_y + 516) == MAPPA_BIANCO) {
             t([&] { pos_x -= 10; });
@@ -193,12 +198,7 @@ void Form1::Calcola_mov() {
         } else {
             t([&] { salta_sinistra = false; });
         }
-        if (pos_x - scroll_x < META_CAMPO) {
-            t([&] { scroll_x -= 20; });
-            t([&] {
-                if (scroll_x < 0) scroll_x = 0;
-            });
-        }
+        if (pos_x - scroll_x < META_CAMPO) scorri_x(-20);
     }
 
     // The jungle is heard only beyond its edge, and the music gives way to it there.

@@ -200,8 +200,12 @@ void Form1::Form_Click() {
     for (const auto& r : kRaccolta) {
         Integer& s = this->*r.stato;
         if (s != 2) continue;
-        // A full inventory leaves the page's object waiting for a later page's click.
-        if (ultimo_oggetto >= static_cast<int>(inventario.size()) - 1) continue;
+        // A full inventory leaves the page's object waiting for a later page's click, and
+        // says so with the sound of a refused drop.
+        if (ultimo_oggetto >= static_cast<int>(inventario.size()) - 1) {
+            t([&] { suono_noway.Play(0); });
+            continue;
+        }
         t([&] { ultimo_oggetto += 1; });
         t([&] { membro(inventario, ultimo_oggetto) = r.parola; });
         t([&] { s = 3; });

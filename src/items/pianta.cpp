@@ -7,7 +7,6 @@ namespace didiv {
 namespace {
 
 constexpr float kSecondiPioggia = 3.0f;
-constexpr float kSecondiGiorno = 86400.0f;
 
 // A plant stage stands on the vase, centred on its mouth; odd widths land on the even pixel.
 void disegna_stadio(Trappola& t, Superficie& campo, const std::array<Superficie, 3>& maschere,
@@ -65,11 +64,7 @@ void Form1::pianta() {
     } else if (fase_pianta == 2) {
         if (conta_pianta == 10) t([&] { suono_rain.Play(0); });
         float d = 0;
-        t([&] {
-            d = modulo.piattaforma.Timer() - inizio_pioggia;
-            // The clock starts again at midnight: count the rain on from the day before.
-            if (d < 0) d += kSecondiGiorno;
-        });
+        t([&] { d = secondi_da(inizio_pioggia, modulo.piattaforma.Timer()); });
         if (d < kSecondiPioggia) {
             t([&] {
                 conta_pianta += 10;

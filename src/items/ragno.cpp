@@ -66,6 +66,9 @@ void Form1::ragno() {
             t([&] { suono_fine.Play(0); });
             t([&] { PlayMidi(""); });
             t([&] { suono_step.Stop(); });
+            // He hangs from the spider: a key still held walks, climbs or jumps him no further.
+            t([&] { va_destra = va_sinistra = sale = scende = salta_destra = salta_sinistra = false; });
+            t([&] { suono_stairs.Stop(); });
             t([&] { fine_suonata_ragno = true; });
         }
         t([&] { modulo.tempo_limite = 0; });

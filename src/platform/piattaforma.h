@@ -17,6 +17,14 @@ enum StileMsg : int {
 };
 enum RispostaMsg : int { vbOK = 1, vbCancel = 2, vbRetry = 4, vbYes = 6, vbNo = 7 };
 
+// Seconds from `inizio` to `adesso`, two readings of Timer(). That clock starts again at
+// midnight, so a negative difference is a span that crossed it.
+inline float secondi_da(float inizio, float adesso) {
+    float d = adesso - inizio;
+    if (d < 0) d += 86400.0f;
+    return d;
+}
+
 // Thrown by a platform whose End() must return control to a test instead of exiting.
 struct FineProcesso {};
 
