@@ -90,36 +90,47 @@ void attendi(double secondi) {
     while (adesso() < fine) Fl::wait(0.01);
 }
 
-// A key typed into the open message box, as the toolkit would deliver it.
-void premi_nel_messaggio(int tasto) {
-    Fl_Window* w = Fl::modal();
+// A key event as the toolkit would deliver it to the window.
+void tasto_a(Fl_Window* w, int evento, int tasto) {
     if (!w) return;
     static char vuoto[] = "";
     Fl::e_keysym = tasto;
     Fl::e_text = vuoto;
     Fl::e_length = 0;
     Fl::e_state = 0;
-    Fl::handle(FL_KEYBOARD, w);
+    Fl::handle(evento, w);
 }
 
-// Types the keys one by one, a little apart, once the box is up.
+struct TastoNelMessaggio {
+    int evento;
+    int tasto;
+};
+
+// Types the keys one by one, a little apart, into the open message box.
 struct Tasti {
-    std::vector<int> tasti;
+    std::vector<TastoNelMessaggio> eventi;
     size_t i = 0;
     static void cb(void* d) {
         auto* t = static_cast<Tasti*>(d);
-        if (t->i >= t->tasti.size()) return;
-        premi_nel_messaggio(t->tasti[t->i++]);
+        if (t->i >= t->eventi.size()) return;
+        const TastoNelMessaggio e = t->eventi[t->i++];
+        tasto_a(Fl::modal(), e.evento, e.tasto);
         Fl::repeat_timeout(0.05, cb, d);
     }
 };
 
-int chiedi(int stile, std::vector<int> tasti, double dopo = 0.1) {
-    Tasti t{std::move(tasti)};
+int chiedi_eventi(int stile, std::vector<TastoNelMessaggio> eventi, double dopo = 0.1) {
+    Tasti t{std::move(eventi)};
     Fl::add_timeout(dopo, Tasti::cb, &t);
     const int r = ambiente().piattaforma.MsgBox("Una prova.", stile, "Prova");
     Fl::remove_timeout(Tasti::cb, &t);
     return r;
+}
+
+int chiedi(int stile, const std::vector<int>& tasti, double dopo = 0.1) {
+    std::vector<TastoNelMessaggio> eventi;
+    for (int k : tasti) eventi.push_back({FL_KEYDOWN, k});
+    return chiedi_eventi(stile, std::move(eventi), dopo);
 }
 
 TEST(FinestraGioco, TicksComeOneIntervalAfterTheEndOfTheLastOneEvenAfterALateOne) {
@@ -158,6 +169,30 @@ TEST(FinestraGioco, MessageBoxAnswersReturnEscapeAndTab) {
     EXPECT_EQ(chiedi(vbYesNo + vbDefaultButton2, {FL_Escape}), vbNo);
     EXPECT_EQ(chiedi(vbYesNo, {FL_Enter}), vbYes);
     EXPECT_EQ(chiedi(vbOKOnly, {FL_Escape}), vbOK);
+}
+
+TEST(FinestraGioco, AKeyHeldWhenTheBoxOpensActsNotOnItAndItsReleaseReachesTheGame) {
+    auto& a = ambiente();
+    const auto passo = a.audio.buffer.at("step.wav");
+    Fl_Window* gioco = Fl::first_window();
+    ASSERT_NE(gioco, nullptr);
+    Fl::focus(gioco);
+    tasto_a(gioco, FL_KEYDOWN, FL_Right);
+    ASSERT_EQ(passo->stato, 5) << "Right did not start the walk";
+    // Three repeats of Right would take the focus to "Annulla"; the release comes while the
+    // box is open; Return then presses the default button.
+    EXPECT_EQ(chiedi_eventi(vbRetryCancel + vbCritical,
+                            {{FL_KEYDOWN, FL_Right}, {FL_KEYDOWN, FL_Right}, {FL_KEYDOWN, FL_Right},
+                             {FL_KEYUP, FL_Right}, {FL_KEYDOWN, FL_Enter}}),
+              vbRetry);
+    EXPECT_EQ(passo->stato, 0) << "the game did not get the release: he walks on";
+    // The key is the box's again once let go: a new press there acts.
+    tasto_a(gioco, FL_KEYDOWN, FL_Right);
+    ASSERT_EQ(passo->stato, 5);
+    EXPECT_EQ(chiedi_eventi(vbRetryCancel + vbCritical,
+                            {{FL_KEYUP, FL_Right}, {FL_KEYDOWN, FL_Right}, {FL_KEYDOWN, FL_Enter}}),
+              vbCancel);
+    EXPECT_EQ(passo->stato, 0);
 }
 
 }  // namespace

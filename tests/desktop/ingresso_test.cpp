@@ -247,5 +247,97 @@ TEST(MouseGioco, ReleaseWithoutAPressInTheWindowGivesNoClick) {
     EXPECT_EQ(r.v, (V{"MouseUp 1 0 5 5"}));
 }
 
+
+TEST(TastiMessaggio, AKeyDownWhenTheBoxOpensDoesNothingThereUntilLetGo) {
+    TastiMessaggio m({FL_Right, FL_Escape});
+    // The autorepeat of a held key neither moves the focus nor answers.
+    EXPECT_FALSE(m.agisce(true, FL_Right, 0));
+    EXPECT_FALSE(m.agisce(true, FL_Escape, 0));
+    EXPECT_FALSE(m.agisce(true, FL_Right, 0));
+    // Keys pressed while the box is open act on it, and so do their releases.
+    EXPECT_TRUE(m.agisce(true, FL_Tab, 0));
+    EXPECT_TRUE(m.agisce(false, FL_Tab, 0));
+    // The release of a held key is kept for the game; pressed again, the key is the box's.
+    EXPECT_FALSE(m.agisce(false, FL_Right, FL_SHIFT));
+    EXPECT_TRUE(m.agisce(true, FL_Right, 0));
+    EXPECT_TRUE(m.agisce(false, FL_Right, 0));
+    EXPECT_FALSE(m.agisce(true, FL_Escape, 0));
+    ASSERT_EQ(m.rilasci().size(), 1u);
+    EXPECT_EQ(m.rilasci()[0].tasto, FL_Right);
+    EXPECT_EQ(m.rilasci()[0].stato, FL_SHIFT);
+    EXPECT_FALSE(m.agisce(false, FL_Escape, 0));
+    ASSERT_EQ(m.rilasci().size(), 2u);
+    EXPECT_EQ(m.rilasci()[1].tasto, FL_Escape);
+    EXPECT_TRUE(m.agisce(true, FL_Escape, 0));
+}
+
+TEST(TastiMessaggio, WithNoKeyHeldEveryKeyActs) {
+    TastiMessaggio m;
+    EXPECT_TRUE(m.agisce(true, FL_Right, 0));
+    EXPECT_TRUE(m.agisce(false, FL_Right, 0));
+    EXPECT_TRUE(m.agisce(true, FL_Enter, 0));
+    EXPECT_TRUE(m.rilasci().empty());
+}
+
+TEST(TastieraGioco, KnowsTheKeysWhosePressTheGameHadAndNotTheRelease) {
+    Registratore r;
+    TraduttoreIngresso t(r, false);
+    t.tasto(true, FL_Right, "", 0, 0.0);
+    t.tasto(true, FL_Right, "", 0, 0.5);  // a repeat
+    t.tasto(true, 'm', "m", 0, 0.6);
+    t.tasto(true, FL_Shift_L, "", 0, 0.7);
+    t.tasto(false, 'm', "m", 0, 0.8);
+    EXPECT_EQ(t.tasti_tenuti(), (std::vector<int>{FL_Right, FL_Shift_L}));
+    t.tasto(false, FL_Right, "", FL_SHIFT, 0.9);
+    t.tasto(false, FL_Shift_L, "", FL_SHIFT, 1.0);
+    EXPECT_TRUE(t.tasti_tenuti().empty());
+}
+
+TEST(TastieraGioco, FallbackHoldsAKeyWhoseReleaseMayBeTheAutorepeats) {
+    Registratore r;
+    TraduttoreIngresso t(r, true);
+    t.tasto(true, FL_Right, "", 0, 0.0);
+    t.tasto(false, FL_Right, "", 0, 0.5);
+    // A box opening now must not take the press that may follow for a new one.
+    EXPECT_EQ(t.tasti_tenuti(), (std::vector<int>{FL_Right}));
+    t.scadenza(0.7);
+    EXPECT_TRUE(t.tasti_tenuti().empty());
+}
+
+TEST(TastieraGioco, ReleasesKeptByABoxReachTheGameAfterItInTheirOrder) {
+    Registratore r;
+    TraduttoreIngresso t(r, false);
+    t.tasto(true, FL_Right, "", 0, 0.0);
+    t.tasto(true, FL_Shift_L, "", 0, 0.1);
+    t.rilasci_dopo_messaggio({{FL_Shift_L, FL_SHIFT}, {FL_Right, 0}});
+    EXPECT_TRUE(t.rilasci_in_attesa());
+    // A second box opening before they are delivered finds those keys let go.
+    EXPECT_TRUE(t.tasti_tenuti().empty());
+    EXPECT_EQ(r.v, (V{"KeyDown 39 0", "KeyDown 16 1"}));
+    t.consegna_rilasci();
+    EXPECT_EQ(r.v, (V{"KeyDown 39 0", "KeyDown 16 1", "KeyUp 16 0", "KeyUp 39 0"}));
+    EXPECT_FALSE(t.rilasci_in_attesa());
+    t.consegna_rilasci();
+    EXPECT_EQ(r.v.size(), 4u);
+}
+
+TEST(TastieraGioco, ReleasesKeptByABoxGoBeforeTheNextEventAndAfterHeldOnes) {
+    Registratore r;
+    TraduttoreIngresso t(r, true);
+    t.tasto(true, FL_Up, "", 0, 0.0);
+    t.tasto(true, FL_Right, "", 0, 0.1);
+    t.tasto(false, FL_Up, "", 0, 0.2);  // held back by the fallback when the box opened
+    t.rilasci_dopo_messaggio({{FL_Right, 0}});
+    t.tasto(true, 'a', "a", 0, 0.25);
+    EXPECT_EQ(r.v, (V{"KeyDown 38 0", "KeyDown 39 0", "KeyUp 38 0", "KeyUp 39 0", "KeyDown 65 0",
+                      "KeyPress 97"}));
+    Registratore r2;
+    TraduttoreIngresso t2(r2, false);
+    t2.tasto(true, FL_Right, "", 0, 0.0);
+    t2.rilasci_dopo_messaggio({{FL_Right, 0}});
+    t2.premi(FL_LEFT_MOUSE, 0, 10, 20, 0.5);
+    EXPECT_EQ(r2.v, (V{"KeyDown 39 0", "KeyUp 39 0", "MouseDown 1 0 10 20"}));
+}
+
 }  // namespace
 }  // namespace didiv

@@ -1,5 +1,6 @@
 # A help window disables the start dialog until it closes, by its button or by its close
-# box; the dialog's own close box leaves the program with code 0.
+# box; it is transient for the dialog, so that a window manager keeps it above the dialog;
+# the dialog's own close box leaves the program with code 0.
 source "$(dirname "$0")/inizio_comune.bash"
 avvia_x
 avvia_programma
@@ -7,6 +8,7 @@ W=$(aspetta_finestra "$TITOLO_INIZIO")
 
 clic "$W" "${RIEPILOGO[@]}"
 C=$(aspetta_finestra '^Riepilogo dei comandi di gioco$')
+transitoria_per "$C" "$W"
 xdotool windowmove "$C" 0 0  # uncover the dialog's buttons
 sleep 0.3
 clic "$W" "${ESCI[@]}"
@@ -20,6 +22,7 @@ finestra_presente '^Riepilogo dei comandi di gioco$' && fallisci "the close box 
 # The dialog takes clicks again.
 clic "$W" "${SOLUZIONE[@]}"
 S=$(aspetta_finestra '^Soluzione completa$')
+transitoria_per "$S" "$W"
 clic "$S" 344 164  # "Chiudi"
 finestra_presente '^Soluzione completa$' && fallisci "\"Chiudi\" left the window open"
 

@@ -84,6 +84,14 @@ aspetta_fine() {
 
 vivo() { kill -0 "$APP_PID" 2>/dev/null; }
 
+# Fails unless the first window names the second in its WM_TRANSIENT_FOR hint.
+transitoria_per() {
+    local per
+    per=$(xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | sed -n 's/.*window id # *\(0x[0-9a-fA-F]*\).*/\1/p')
+    [ -n "$per" ] || fallisci "window $1 is transient for no window"
+    [ $((per)) -eq $(($2)) ] || fallisci "window $1 is transient for $per, not for $(printf '0x%x' "$2")"
+}
+
 TITOLO_INIZIO='^Didiv di Fiorlo \(versioni 4\.0 e 5\.0\)$'
 TITOLO_GIOCO='^Didiv di Fiorlo$'
 

@@ -126,6 +126,15 @@ public:
         togli_riduci_ingrandisci();
     }
 
+    // Shown transient for `sopra`, so that a window manager keeps it in front of that window
+    // even when the other is clicked. The toolkit writes the hint before mapping, but for the
+    // window it showed last; name the owner itself once the window exists.
+    void mostra_sopra(Fl_Window& sopra) {
+        set_non_modal();
+        mostra();
+        if (sopra.shown()) XSetTransientForHint(fl_display, fl_xid(this), fl_xid(&sopra));
+    }
+
     int handle(int e) override {
         if (!abilitato) {
             switch (e) {
@@ -388,7 +397,8 @@ public:
             w = new FinestraComandi(chiudi);
         else
             w = new FinestraSoluzione(*logica_->soluzione, chiudi);
-        w->mostra();
+        // Both are centred: one the dialog covers when clicked would leave it disabled for good.
+        w->mostra_sopra(*inizio_);
     }
     bool aiuto_visibile(Aiuto a) override {
         FinestraDialogo* w = aiuti_[indice(a)];

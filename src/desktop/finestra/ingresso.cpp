@@ -211,6 +211,16 @@ std::optional<double> FiltroRipetizione::prossima_scadenza() const {
     return sospesi_.front().t + attesa_;
 }
 
+bool TastiMessaggio::agisce(bool premuto, int tasto, int stato) {
+    auto t = std::find(tenuti_.begin(), tenuti_.end(), tasto);
+    if (t == tenuti_.end()) return true;
+    if (!premuto) {
+        tenuti_.erase(t);
+        rilasci_.push_back({tasto, stato});
+    }
+    return false;
+}
+
 TipoPressione RilevatoreDoppioClic::premi(int pulsante, int x, int y, double t) {
     const bool doppio = primo_valido_ && pulsante == pulsante_ && t - t_ <= kTempo && t >= t_ &&
                         std::abs(x - x_) <= kScarto && std::abs(y - y_) <= kScarto;
@@ -237,21 +247,61 @@ void TraduttoreIngresso::tasto(bool premuto, int tasto_fl, std::string_view test
     e.shift = maschera_tasto(stato, e.codice, premuto);
     if (premuto) e.carattere = carattere_tasto(tasto_fl, testo, e.shift);
     e.t = t;
+    consegna_rilasci();
     consegna(filtro_.arriva(e));
 }
 
 void TraduttoreIngresso::consegna(const std::vector<EventoTasto>& ev) {
     for (const auto& e : ev) {
+        auto tenuto = std::find(tenuti_.begin(), tenuti_.end(), e.tasto);
         if (e.premuto) {
+            if (tenuto == tenuti_.end()) tenuti_.push_back(e.tasto);
             g_.KeyDown(e.codice, e.shift);
             if (e.carattere) g_.KeyPress(*e.carattere);
         } else {
+            if (tenuto != tenuti_.end()) tenuti_.erase(tenuto);
             g_.KeyUp(e.codice, e.shift);
         }
     }
 }
 
+void TraduttoreIngresso::consegna_sospesi() {
+    consegna_rilasci();
+    consegna(filtro_.svuota());
+}
+
+void TraduttoreIngresso::consegna_rilasci() {
+    if (dopo_messaggio_.empty()) return;
+    // Releases the filter still holds from before the box go first.
+    consegna(filtro_.svuota());
+    // One at a time: a handler may open another box, whose releases queue behind these.
+    while (!dopo_messaggio_.empty()) {
+        const RilascioTasto r = dopo_messaggio_.front();
+        dopo_messaggio_.erase(dopo_messaggio_.begin());
+        EventoTasto e;
+        e.premuto = false;
+        e.tasto = r.tasto;
+        e.codice = codice_tasto(r.tasto);
+        e.shift = maschera_tasto(r.stato, e.codice, false);
+        consegna({e});
+    }
+}
+
 void TraduttoreIngresso::scadenza(double adesso) { consegna(filtro_.scaduti(adesso)); }
+
+std::vector<int> TraduttoreIngresso::tasti_tenuti() const {
+    std::vector<int> v;
+    for (int k : tenuti_) {
+        const bool rilasciato = std::any_of(dopo_messaggio_.begin(), dopo_messaggio_.end(),
+                                            [&](const RilascioTasto& r) { return r.tasto == k; });
+        if (!rilasciato) v.push_back(k);
+    }
+    return v;
+}
+
+void TraduttoreIngresso::rilasci_dopo_messaggio(const std::vector<RilascioTasto>& r) {
+    dopo_messaggio_.insert(dopo_messaggio_.end(), r.begin(), r.end());
+}
 
 void TraduttoreIngresso::premi(int pulsante_fl, int stato, int x, int y, double t) {
     consegna_sospesi();

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace didiv {
@@ -73,6 +74,30 @@ private:
     std::vector<EventoTasto> sospesi_;
 };
 
+// A key release that reached one of our message boxes: the toolkit's key number and
+// modifier state.
+struct RilascioTasto {
+    int tasto = 0;
+    int stato = 0;
+};
+
+// Which key events a message box acts on. A key already down when it opened, and the
+// autorepeat of that key, does nothing there until the key is let go; that release is kept
+// for the game, which had the press. Every other key acts on the box as usual.
+class TastiMessaggio {
+public:
+    // `tenuti`: the toolkit key numbers of the keys the game holds.
+    explicit TastiMessaggio(std::vector<int> tenuti = {}) : tenuti_(std::move(tenuti)) {}
+
+    bool agisce(bool premuto, int tasto, int stato);
+    // The releases kept for the game, in the order they came.
+    const std::vector<RilascioTasto>& rilasci() const { return rilasci_; }
+
+private:
+    std::vector<int> tenuti_;
+    std::vector<RilascioTasto> rilasci_;
+};
+
 // What a mouse press is: the first of a pair or the second, which the game sees as a
 // double click instead of a press and a click.
 enum class TipoPressione { semplice, doppia };
@@ -126,14 +151,24 @@ public:
     void scadenza(double adesso);
     std::optional<double> prossima_scadenza() const { return filtro_.prossima_scadenza(); }
 
+    // The keys whose press the game has had and whose release has not come yet.
+    std::vector<int> tasti_tenuti() const;
+    // Releases that one of our message boxes kept. They wait for `consegna_rilasci`, or
+    // go before the next event, behind the releases held back from before the box.
+    void rilasci_dopo_messaggio(const std::vector<RilascioTasto>& r);
+    void consegna_rilasci();
+    bool rilasci_in_attesa() const { return !dopo_messaggio_.empty(); }
+
 private:
     void consegna(const std::vector<EventoTasto>& ev);
-    void consegna_sospesi() { consegna(filtro_.svuota()); }
+    void consegna_sospesi();
 
     GestoreEventi& g_;
     FiltroRipetizione filtro_;
     RilevatoreDoppioClic doppio_;
     int clic_attesi_ = 0;  // buttons whose release gives a click
+    std::vector<int> tenuti_;  // in the order pressed
+    std::vector<RilascioTasto> dopo_messaggio_;
 };
 
 }  // namespace didiv

@@ -1,4 +1,6 @@
 #include "desktop/finestra/messaggio.h"
+// Before the toolkit's headers: X names two of its event types as the handlers are named.
+#include "desktop/finestra/ingresso.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -166,11 +168,43 @@ private:
     int risposta_;
 };
 
+// The keys of the box open now.
+TastiMessaggio* tasti_aperti = nullptr;
+
+int smista(int e, Fl_Window* w) {
+    if ((e == FL_KEYDOWN || e == FL_KEYUP) && tasti_aperti &&
+        !tasti_aperti->agisce(e == FL_KEYDOWN, Fl::event_key(), Fl::event_state()))
+        return 1;
+    return Fl::handle_(e, w);
+}
+
+// Key events go through `tasti` while it lives; the toolkit would give them to the focused
+// button before the box could look at them.
+class Smistamento {
+public:
+    explicit Smistamento(TastiMessaggio& tasti)
+        : tasti_prima_(tasti_aperti), prima_(Fl::event_dispatch()) {
+        tasti_aperti = &tasti;
+        Fl::event_dispatch(smista);
+    }
+    ~Smistamento() {
+        tasti_aperti = tasti_prima_;
+        Fl::event_dispatch(prima_);
+    }
+    Smistamento(const Smistamento&) = delete;
+    Smistamento& operator=(const Smistamento&) = delete;
+
+private:
+    TastiMessaggio* tasti_prima_;
+    Fl_Event_Dispatch prima_;
+};
+
 }  // namespace
 
 int mostra_messaggio(const std::string& testo, int stile, const std::string& titolo,
-                     Fl_Window* sopra) {
+                     Fl_Window* sopra, TastiMessaggio& tasti) {
     fl_open_display();
+    Smistamento smistamento(tasti);
     Fl_Group::current(nullptr);  // the box is a window of its own, never a child
     FinestraMessaggio w(testo, forma_messaggio(stile, titolo));
     int cx, cy;

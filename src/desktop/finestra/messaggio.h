@@ -10,6 +10,8 @@ class Fl_Window;
 
 namespace didiv {
 
+class TastiMessaggio;
+
 // The program's title, shown by a box given no title of its own.
 constexpr const char* kTitoloProgramma = "Didiv Fiorlo";
 
@@ -28,8 +30,9 @@ struct FormaMessaggio {
 
 FormaMessaggio forma_messaggio(int stile, const std::string& titolo);
 
-// Shows the box centred over `sopra` (or the screen) and waits for the answer.
+// Shows the box centred over `sopra` (or the screen) and waits for the answer. Every key
+// event meanwhile passes `tasti` first, whichever window the toolkit would give it to.
 int mostra_messaggio(const std::string& testo, int stile, const std::string& titolo,
-                     Fl_Window* sopra);
+                     Fl_Window* sopra, TastiMessaggio& tasti);
 
 }  // namespace didiv

@@ -126,7 +126,14 @@ struct PiattaformaFltk::Interno : GestoreEventi {
             termina(70);
         }
         --occupato;
+        consegna_rilasci();
         aggiorna();
+    }
+
+    // The key releases a message box kept follow the game code that opened it, never run
+    // inside it (in a DoEvents of the unload, say, after the sounds are gone).
+    void consegna_rilasci() {
+        if (occupato == 0 && !bloccato()) traduttore.consegna_rilasci();
     }
 
     void aggiorna();
@@ -375,8 +382,17 @@ int PiattaformaFltk::MsgBox(const std::string& testo, int stile, const std::stri
         int& n;
         explicit Modale(int& c) : n(c) { ++n; }
         ~Modale() { --n; }
-    } modale(i_->modali);
-    return mostra_messaggio(testo, stile, titolo, i_->finestra.get());
+    };
+    // A key the game holds does nothing in the box; the game gets its release after it.
+    TastiMessaggio tasti(i_->traduttore.tasti_tenuti());
+    int risposta;
+    {
+        Modale modale(i_->modali);
+        risposta = mostra_messaggio(testo, stile, titolo, i_->finestra.get(), tasti);
+    }
+    i_->traduttore.rilasci_dopo_messaggio(tasti.rilasci());
+    i_->consegna_rilasci();
+    return risposta;
 }
 
 void PiattaformaFltk::ShowCursor(bool mostra) {
