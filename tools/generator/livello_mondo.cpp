@@ -10,6 +10,7 @@
 
 #include "livello_mappa.h"
 #include "livello_pianta.h"
+#include "ringhiera.h"
 #include "tela.h"
 
 namespace didiv::gen {
@@ -387,6 +388,28 @@ void gradini_di_pietra(cairo_t* cr) {
     rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
 }
 
+// What the balustrades stand on where their end posts reach past a floor's drawn end: the
+// floor's end under them, and between the two galleries at x 298 a newel post from one
+// railing down to the other, which carries the upper one across the front of the bookcase.
+void sostegni_delle_ringhiere(cairo_t* cr) {
+    pavimento(cr, 456, 481, -176);
+    pavimento(cr, 1660, 1681, -52);
+    pavimento(cr, 1662, 1681, -232);
+    legno(cr, 299, 12, 309, 134);
+    rettangolo(cr, 309, 14, 311, 134, pal::ink, 0.3);
+}
+
+// The balustrades, put on as the game draws them over him (mask, then image), so that when
+// he walks into their band only what covers him changes.
+void ringhiere(Superficie& mondo) {
+    const auto [maschera, immagine] = disegna_ringhiera();
+    for (const auto& p : POSTI_RINGHIERA) {
+        const int y = p.y + RIGA_ZERO;
+        BitBlt(mondo, p.x, y, p.larghezza, maschera.ScaleHeight(), maschera, 0, 0, Rop::SRCAND);
+        BitBlt(mondo, p.x, y, p.larghezza, immagine.ScaleHeight(), immagine, 0, 0, Rop::SRCINVERT);
+    }
+}
+
 // The top floor's drawn end: its walk ends at 2000, where the view reaches the world's edge.
 constexpr int FINE_SCAFFALE_ALTO = 2060;
 
@@ -529,12 +552,16 @@ Superficie disegna_mondo() {
         for (const auto& d : DORSI_SPECIALI) libro(cr, d.x, d.y, d.w, d.h, kColoriLibri[(i++ * 5) % 12], caso);
     }
 
+    sostegni_delle_ringhiere(cr);
+
     // The ceiling's cornice over everything.
     legno(cr, 0, T, LARGHEZZA, T + 14);
     rettangolo(cr, 0, T + 14, LARGHEZZA, T + 16, pal::gold, 0.8);
     rettangolo(cr, 0, T + 16, LARGHEZZA, T + 22, pal::ink, 0.25);
 
-    return tela.opaca();
+    Superficie mondo = tela.opaca();
+    ringhiere(mondo);
+    return mondo;
 }
 
 }  // namespace didiv::gen
