@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "../tools/generator/livello_pianta.h"
 
 #include "banco.h"
 #include "platform/bmp.h"
@@ -50,6 +56,89 @@ TEST(Mondo, MostraLaRinghieraComeLaDisegnaIlGioco) {
         EXPECT_EQ(diversi, 0);
         EXPECT_GT(opachi, p.larghezza * 20);
     }
+}
+
+double luminanza(Colore c) { return 0.299 * ((c >> 16) & 0xFF) + 0.587 * ((c >> 8) & 0xFF) + 0.114 * (c & 0xFF); }
+
+// Hue in degrees, 0 to 360.
+double tinta(Colore c) {
+    const double r = ((c >> 16) & 0xFF) / 255.0, g = ((c >> 8) & 0xFF) / 255.0, b = (c & 0xFF) / 255.0;
+    const double mx = std::max({r, g, b}), mn = std::min({r, g, b}), d = mx - mn;
+    if (d == 0) return 0;
+    double h = mx == r ? std::fmod((g - b) / d, 6.0) : mx == g ? (b - r) / d + 2 : (r - g) / d + 4;
+    h *= 60;
+    return h < 0 ? h + 360 : h;
+}
+
+// The commonest colour inside the outline ring: the book's cloth.
+Colore stoffa(const Superficie& s, int x0, int y0, int w, int h) {
+    std::map<Colore, int> conta;
+    for (int y = y0 + 1; y < y0 + h - 1; ++y)
+        for (int x = x0 + 1; x < x0 + w - 1; ++x) ++conta[s.Point(x, y)];
+    return std::max_element(conta.begin(), conta.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+}
+
+// Mean brightness of each row inside the outline ring: where the bands and the plate are.
+std::vector<double> profilo(const Superficie& s, int x0, int y0, int w, int h) {
+    std::vector<double> r;
+    for (int y = y0 + 1; y < y0 + h - 1; ++y) {
+        double somma = 0;
+        for (int x = x0 + 1; x < x0 + w - 1; ++x) somma += luminanza(s.Point(x, y));
+        r.push_back(somma / (w - 2));
+    }
+    return r;
+}
+
+double correlazione(const std::vector<double>& a, const std::vector<double>& b) {
+    const double n = static_cast<double>(a.size());
+    double ma = 0, mb = 0;
+    for (size_t i = 0; i < a.size(); ++i) ma += a[i] / n, mb += b[i] / n;
+    double sab = 0, saa = 0, sbb = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        sab += (a[i] - ma) * (b[i] - mb);
+        saa += (a[i] - ma) * (a[i] - ma);
+        sbb += (b[i] - mb) * (b[i] - mb);
+    }
+    return sab / std::sqrt(saa * sbb);
+}
+
+// A special book in the world and its glowing spine are one book: the same cloth's hue, the
+// same bands and plate at the same rows, the lit one brighter.
+TEST(Mondo, IDorsiSpecialiSonoGliStessiLibriAccesi) {
+    const std::map<std::string, const char*> accesi = {
+        {"pagina 1", "Picture21"}, {"ombrello", "Picture24"}, {"vaso", "Picture27"},       {"mosca", "Picture29"},
+        {"seme", "Picture45"},     {"forchetta", "Picture49"}, {"nuvola", "Picture51"},    {"pagina 7", "Picture50"},
+        {"libro giungla", "Picture59"}, {"corda", "Picture60"}, {"flauto", "Picture58"}};
+    for (const auto& d : livello::DORSI_SPECIALI) {
+        SCOPED_TRACE(d.nome);
+        ASSERT_TRUE(accesi.count(d.nome));
+        const Superficie acceso = incorporata(accesi.at(d.nome), 0);
+        ASSERT_EQ(acceso.ScaleWidth(), d.w);
+        ASSERT_EQ(acceso.ScaleHeight(), d.h);
+        const Colore spento = stoffa(mondo(), d.x, d.y + kRigaZero, d.w, d.h);
+        const Colore lume = stoffa(acceso, 0, 0, d.w, d.h);
+        double salto = std::abs(tinta(spento) - tinta(lume));
+        salto = std::min(salto, 360 - salto);
+        EXPECT_LT(salto, 12) << std::hex << spento << " lit " << lume;
+        EXPECT_GT(luminanza(lume), luminanza(spento) + 15) << std::hex << spento << " lit " << lume;
+        EXPECT_GT(correlazione(profilo(mondo(), d.x, d.y + kRigaZero, d.w, d.h), profilo(acceso, 0, 0, d.w, d.h)), 0.8);
+    }
+}
+
+// The costume's book is red, and so is its spine when it glows.
+TEST(Mondo, IlLibroDellaGiunglaSiAccendeRosso) {
+    const Superficie libro = incorporata("Picture71", 1);
+    std::map<Colore, int> conta;
+    for (int y = 0; y < libro.ScaleHeight(); ++y)
+        for (int x = 0; x < libro.ScaleWidth(); ++x) {
+            const Colore c = libro.Point(x, y);
+            if (c != 0 && ((c >> 16) & 0xFF) > 2 * ((c >> 8) & 0xFF)) ++conta[c];
+        }
+    ASSERT_FALSE(conta.empty());
+    const Colore copertina = std::max_element(conta.begin(), conta.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    const Colore dorso = stoffa(incorporata("Picture59", 0), 0, 0, 15, 25);
+    double salto = std::abs(tinta(copertina) - tinta(dorso));
+    EXPECT_LT(std::min(salto, 360 - salto), 12) << std::hex << copertina << " " << dorso;
 }
 
 }  // namespace

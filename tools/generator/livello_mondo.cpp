@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "libri_speciali.h"
 #include "livello_mappa.h"
 #include "livello_pianta.h"
 #include "ringhiera.h"
@@ -546,11 +547,7 @@ Superficie disegna_mondo() {
     scala_a_pioli(cr, 1822.5, -232 - 28, -52);
 
     // The eleven special books, plain among the others.
-    {
-        Caso caso(99);
-        int i = 0;
-        for (const auto& d : DORSI_SPECIALI) libro(cr, d.x, d.y, d.w, d.h, kColoriLibri[(i++ * 5) % 12], caso);
-    }
+    for (const auto& d : DORSI_SPECIALI) dorso_speciale(cr, d.x, d.y, d.w, d.h, tinta_speciale(d.nome), false);
 
     sostegni_delle_ringhiere(cr);
 

@@ -5,8 +5,12 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "generatore.h"
+#include "libri_speciali.h"
+#include "livello_pianta.h"
 #include "tela.h"
 
 namespace didiv::gen {
@@ -22,31 +26,41 @@ void rettangolo(cairo_t* cr, double x, double y, double w, double h, uint32_t c)
     cairo_fill(cr);
 }
 
-// A lit spine filling its whole box: a halo, the cloth lightened, gilt bands and a title plate.
-Superficie dorso_acceso(int w, int h, uint32_t tinta) {
-    Tela t(w, h);
-    cairo_t* cr = t.cr();
+}  // namespace
+
+void dorso_speciale(cairo_t* cr, int x, int y, int w, int h, uint32_t tinta, bool acceso) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    rettangolo(cr, 0, 0, w, h, alone);
-    rettangolo(cr, 1, 0, w - 2, h, alone_forte);
-    // Dark cloth lights up more than a bright one, which would melt into the halo.
+    // Dark cloth lights up more than a bright one, which would melt into the glow.
     const double luce = 0.299 * (tinta >> 16) + 0.587 * ((tinta >> 8) & 0xFF) + 0.114 * (tinta & 0xFF);
-    const uint32_t base = sfuma(tinta, luce > 120 ? 1.05 : 1.45);
-    rettangolo(cr, 2, 1, w - 4, h - 2, base);
-    rettangolo(cr, 2, 1, 2, h - 2, sfuma(base, 1.25));       // light from the left
-    rettangolo(cr, w - 4, 1, 2, h - 2, sfuma(base, 0.78));   // shade on the right
+    const uint32_t base = acceso ? sfuma(tinta, luce > 120 ? 1.2 : 1.55) : tinta;
+    rettangolo(cr, 0, 0, w, h, acceso ? alone_forte : sfuma(tinta, 0.45));
+    rettangolo(cr, 1, 1, w - 2, h - 2, base);
+    rettangolo(cr, 1, 1, 2, h - 2, sfuma(base, 1.25));      // light from the left
+    rettangolo(cr, w - 3, 1, 2, h - 2, sfuma(base, 0.78));  // shade on the right
     // Gilt bands near both ends, and a small plate in between.
-    for (int y : {3, h - 6}) {
-        rettangolo(cr, 2, y, w - 4, 1, 0xFFE7A0);
-        rettangolo(cr, 2, y + 2, w - 4, 1, pal::gold);
+    const uint32_t oro = acceso ? 0xFFE7A0 : pal::gold, oro_scuro = acceso ? pal::gold : sfuma(pal::gold, 0.75);
+    for (int r : {3, h - 6}) {
+        rettangolo(cr, 1, r, w - 2, 1, oro);
+        rettangolo(cr, 1, r + 2, w - 2, 1, oro_scuro);
     }
     const int ph = std::max(5, h / 4);
     const int py = h / 2 - ph / 2 - 1;
-    rettangolo(cr, 4, py, w - 8, ph, sfuma(pal::gold, 1.15));
-    rettangolo(cr, 5, py + 1, w - 10, ph - 2, sfuma(base, 0.7));
-    for (int y = py + 2; y < py + ph - 2; y += 2) rettangolo(cr, 6, y, std::max(1, w - 12), 1, 0xFFE7A0);
-    // A few sparkles on the halo.
-    for (auto [x, y] : {std::pair{0, h / 5}, {w - 1, h / 2}, {0, (4 * h) / 5}}) rettangolo(cr, x, y, 1, 1, 0xFFFFFF);
+    rettangolo(cr, 3, py, w - 6, ph, acceso ? sfuma(pal::gold, 1.15) : pal::gold);
+    rettangolo(cr, 4, py + 1, w - 8, ph - 2, sfuma(base, 0.7));
+    for (int r = py + 2; r < py + ph - 2; r += 2) rettangolo(cr, 5, r, std::max(1, w - 10), 1, oro);
+    if (acceso)
+        for (auto [sx, sy] : {std::pair{0, h / 5}, {w - 1, h / 2}, {0, (4 * h) / 5}}) rettangolo(cr, sx, sy, 1, 1, 0xFFFFFF);
+    cairo_restore(cr);
+}
+
+namespace {
+
+// A lit spine on its own picture, the size of its hot spot.
+Superficie dorso_acceso(int w, int h, uint32_t tinta) {
+    Tela t(w, h);
+    dorso_speciale(t.cr(), 0, 0, w, h, tinta, true);
     return t.opaca();
 }
 
@@ -318,18 +332,16 @@ PRODUTTORE(scena_libri) {
     out.immagine("Picture57", 1, libro_aperto(true));
     for (int i = 0; i < 4; ++i) out.immagine("Picture38", i, gradini(i));
 
-    // The lit spines, each the size of its hot spot.
-    out.immagine("Picture21", 0, dorso_acceso(17, 32, pal::book_blue));
-    out.immagine("Picture24", 0, dorso_acceso(14, 20, pal::book_green));
-    out.immagine("Picture27", 0, dorso_acceso(13, 25, pal::book_ochre));
-    out.immagine("Picture29", 0, dorso_acceso(17, 26, pal::book_red));
-    out.immagine("Picture45", 0, dorso_acceso(15, 30, pal::book_green));
-    out.immagine("Picture49", 0, dorso_acceso(15, 25, pal::book_blue));
-    out.immagine("Picture51", 0, dorso_acceso(14, 25, 0x5A6E8C));
-    out.immagine("Picture50", 0, dorso_acceso(14, 25, pal::book_red));
-    out.immagine("Picture59", 0, dorso_acceso(15, 25, 0x2F6B2A));
-    out.immagine("Picture60", 0, dorso_acceso(14, 25, pal::book_ochre));
-    out.immagine("Picture58", 0, dorso_acceso(15, 25, 0x6B3A6E));
+    // The lit spines, each the size and place of the plain one in the world.
+    const std::pair<std::string_view, const char*> accesi[] = {
+        {"pagina 1", "Picture21"}, {"ombrello", "Picture24"},      {"vaso", "Picture27"},
+        {"mosca", "Picture29"},    {"seme", "Picture45"},          {"forchetta", "Picture49"},
+        {"nuvola", "Picture51"},   {"pagina 7", "Picture50"},      {"libro giungla", "Picture59"},
+        {"corda", "Picture60"},    {"flauto", "Picture58"},
+    };
+    for (const auto& d : livello::DORSI_SPECIALI)
+        for (const auto& [nome, controllo] : accesi)
+            if (nome == d.nome) out.immagine(controllo, 0, dorso_acceso(d.w, d.h, tinta_speciale(d.nome)));
 
     // Their title labels.
     out.immagine("Picture22", 0, etichetta(180, 38, "Memorie di uno scaffale", "Ottavio Polverini"));
