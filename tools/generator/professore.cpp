@@ -173,8 +173,16 @@ void ombrello(cairo_t* cr, Punto punta, double angolo, double lunghezza) {
     cairo_rotate(cr, angolo);
     // Shaft and crook handle first: the canopy lies over the top of the shaft.
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    // The same umbrella as the closed one: a steel shaft, a walnut crook, blue cloth.
     for (int passata = 0; passata < 2; ++passata) {
         cairo_move_to(cr, 0, 6);
+        cairo_line_to(cr, 0, lunghezza - 3);
+        colore(cr, passata == 0 ? pal::ink : 0xB8BEC6);
+        cairo_set_line_width(cr, passata == 0 ? 3.6 : 1.6);
+        cairo_stroke(cr);
+    }
+    for (int passata = 0; passata < 2; ++passata) {
+        cairo_move_to(cr, 0, lunghezza - 3);
         cairo_line_to(cr, 0, lunghezza);
         cairo_curve_to(cr, 0, lunghezza + 5, -6, lunghezza + 5, -6, lunghezza + 1);
         colore(cr, passata == 0 ? pal::ink : pal::walnut_light);
@@ -195,7 +203,7 @@ void ombrello(cairo_t* cr, Punto punta, double angolo, double lunghezza) {
         cairo_close_path(cr);
     };
     cupola();
-    colore(cr, pal::book_red);
+    colore(cr, pal::book_blue);
     cairo_fill(cr);
     // Alternate panels a shade darker, the right-hand side darker still.
     cairo_save(cr);
@@ -207,10 +215,10 @@ void ombrello(cairo_t* cr, Punto punta, double angolo, double lunghezza) {
         cairo_line_to(cr, x0 * 1.1, h + 2);
         cairo_line_to(cr, x1 * 1.1, h + 2);
         cairo_close_path(cr);
-        colore(cr, i % 2 ? 0xB8362E : pal::book_red);
+        colore(cr, i % 2 ? sfuma(pal::book_blue, 1.18) : pal::book_blue);
         cairo_fill(cr);
     }
-    colore(cr, 0x6E1D19, 0.45);
+    colore(cr, sfuma(pal::book_blue, 0.5), 0.45);
     cairo_rectangle(cr, 8, -2, 30, h + 4);
     cairo_fill(cr);
     colore(cr, 0xFFFFFF, 0.25);
