@@ -153,5 +153,47 @@ TEST(Mondo, LOmbrelloApertoEQuelloChiuso) {
     stessa_tinta(colore_dominante(incorporata("Picture41", 1), 0, 46), colore_dominante(incorporata("Picture42", 1), 0, 30));
 }
 
+// The storm frames are copied opaque at (996, 196): their outer two pixels are the world's,
+// but at the top, under the cloud that hangs over that edge all through the storm. Inside,
+// the storm shows, and the bolt is bright.
+TEST(Mondo, LaTempestaNonMostraIlSuoQuadrato) {
+    constexpr int X = 996, Y = 196;
+    const Superficie nuvola = incorporata("Picture54", 0);  // placed at (988, 175)
+    auto sotto_la_nuvola = [&](int x) { return nuvola.Point(X + x - 988, Y - 1 - 175) == 0; };
+    double luce_lampo[2] = {0, 0};
+    for (int n = 0; n < 5; ++n) {
+        SCOPED_TRACE(testing::Message() << "frame " << n);
+        const Superficie f = incorporata("Picture56", n);
+        ASSERT_EQ(f.ScaleWidth(), 50);
+        ASSERT_EQ(f.ScaleHeight(), 50);
+        int diversi_bordo = 0, coperti = 0, diversi_dentro = 0, accesi = 0;
+        double luce = 0;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 50; ++x) {
+                const Colore c = f.Point(x, y);
+                luce += luminanza(c) / 2500;
+                if (luminanza(c) > 220 && tinta(c) > 40 && tinta(c) < 70) ++accesi;
+                const bool bordo = x < 2 || y < 2 || x >= 48 || y >= 48;
+                const bool uguale = c == nel_mondo(X + x, Y + y);
+                if (!bordo) {
+                    diversi_dentro += !uguale;
+                } else if (!uguale) {
+                    if (y < 2 && sotto_la_nuvola(x)) {
+                        ++coperti;
+                    } else if (++diversi_bordo <= 3) {
+                        ADD_FAILURE() << "edge differs from the world at " << x << ", " << y;
+                    }
+                }
+            }
+        EXPECT_EQ(diversi_bordo, 0);
+        EXPECT_GT(diversi_dentro, 300);
+        if (n <= 1) {
+            EXPECT_GT(accesi, 80) << "the bolt is easy to see";
+            luce_lampo[n] = luce;
+        }
+    }
+    EXPECT_GT(luce_lampo[1], luce_lampo[0] + 10) << "the flash lights the vault";
+}
+
 }  // namespace
 }  // namespace didiv::test
