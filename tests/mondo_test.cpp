@@ -195,5 +195,77 @@ TEST(Mondo, LaTempestaNonMostraIlSuoQuadrato) {
     EXPECT_GT(luce_lampo[1], luce_lampo[0] + 10) << "the flash lights the vault";
 }
 
+// The columns of his soles, from the standing pose's mask: row 116 of the 80 x 120 box.
+std::vector<int> suole() {
+    const Superficie m = incorporata("Picture2", 0);
+    std::vector<int> r;
+    for (int x = 0; x < m.ScaleWidth(); ++x)
+        if (m.Point(x, 116) == 0) r.push_back(x);
+    return r;
+}
+
+// Something to stand on: neither the wallpaper nor darkness.
+bool solido(Colore c) {
+    const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+    if (g > r + 10 && b > r) return false;
+    return luminanza(c) > 60;
+}
+
+// Standing at pos_x on feet row F, most of his soles rest on something drawn just below them.
+// (A balustrade's post in front of the floor hides a few columns of it.)
+void regge(const Superficie& s, int riga_zero, int pos_x, int F, const std::string& dove) {
+    const std::vector<int> colonne = suole();
+    ASSERT_GT(colonne.size(), 10u);
+    int retti = 0;
+    for (int c : colonne) {
+        bool ok = false;
+        for (int dy = 1; dy <= 3; ++dy) ok = ok || solido(s.Point(pos_x + c, F + dy + riga_zero));
+        retti += ok;
+    }
+    EXPECT_GE(3 * retti, 2 * static_cast<int>(colonne.size())) << dove << " at pos_x " << pos_x << ", feet row " << F;
+}
+
+TEST(Mondo, DoveStaHaSempreQualcosaSottoIPiedi) {
+    for (const auto& p : livello::PAVIMENTI)
+        for (int x = p.x0; x <= p.x1; x += 5) regge(mondo(), kRigaZero, x, p.F, p.nome);
+    for (const auto& g : livello::GRADINATE)
+        for (int i = 0; i <= g.n; ++i) regge(mondo(), kRigaZero, g.x0 + 5 * i, g.F0 + 5 * i, g.nome);
+}
+
+// The last stone steps crack under him and then fall: he still walks down their treads, in
+// every frame; once fallen, the lip is gone only where he drops into the shaft. The frames
+// are copied opaque at (1004, -104), so their edges are the world's (the hole's aside).
+TEST(Mondo, IGradiniCrollatiTengonoIPassiFinoAlBuco) {
+    constexpr int X = 1004, Y = -104;
+    const livello::Gradinata* scala = nullptr;
+    for (const auto& g : livello::GRADINATE)
+        if (std::string(g.nome) == "gradini di pietra") scala = &g;
+    ASSERT_NE(scala, nullptr);
+    for (int fase = 0; fase < 4; ++fase) {
+        SCOPED_TRACE(testing::Message() << "frame " << fase);
+        const Superficie f = incorporata("Picture38", fase);
+        ASSERT_EQ(f.ScaleWidth(), 48);
+        ASSERT_EQ(f.ScaleHeight(), 63);
+        Superficie scena = mondo();
+        BitBlt(scena, X, Y + kRigaZero, 48, 63, f, 0, 0, Rop::SRCCOPY);
+        for (int i = 0; i <= scala->n; ++i) regge(scena, kRigaZero, scala->x0 + 5 * i, scala->F0 + 5 * i, "steps");
+        int bordo = 0;
+        for (int y = 0; y < 63; ++y)
+            for (int x = 0; x < 48; ++x) {
+                const bool sinistra_o_sopra = x < 2 || y < 2, destra_o_sotto = x >= 46 || y >= 61;
+                if ((sinistra_o_sopra || (fase < 3 && destra_o_sotto)) && f.Point(x, y) != nel_mondo(X + x, Y + y)) ++bordo;
+            }
+        EXPECT_EQ(bordo, 0) << "edge pixels unlike the world";
+        // Where he drops, pos_x 985 with his soles at 1019 to 1037, the dark shaft shows once
+        // fallen, instead of the stone lip over it.
+        int buio = 0, tutti = 0;
+        for (int y = -85; y <= -50; ++y)
+            for (int x = 1030; x <= 1045; ++x, ++tutti)
+                buio += luminanza(f.Point(x - X, y - Y)) < luminanza(nel_mondo(x, y)) - 25;
+        if (fase < 3) EXPECT_LT(buio, tutti / 4);
+        else EXPECT_GT(buio, tutti * 8 / 10);
+    }
+}
+
 }  // namespace
 }  // namespace didiv::test

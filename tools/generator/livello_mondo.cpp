@@ -348,8 +348,27 @@ void finestra_ad_arco(cairo_t* cr, double x, double y, double w, double h) {
     rettangolo(cr, x - 8, y + h + 4, x + w + 8, y + h + 10, pal::stone_light);
 }
 
+// The shaft under the last steps, from behind the lip over it down to the tunnel: hidden by
+// the lip in the world, it shows through once the steps have fallen.
+constexpr Rett POZZO_DEI_GRADINI{1000, -85, 1052, 162};
+
+// One stone tread: its top at ty + 1, its front down to ty + 11, lit from the top left.
+void gradino(cairo_t* cr, double tx, double ty, double fine) {
+    rettangolo(cr, tx, ty + 1, fine, ty + 4, pal::stone_light);
+    rettangolo(cr, tx, ty + 4, fine, ty + 11, pal::stone);
+    rettangolo(cr, tx, ty + 4, tx + 1.5, ty + 11, pal::stone_light);
+    rettangolo(cr, tx, ty + 10, fine, ty + 11, pal::stone_shade);
+    colore(cr, pal::ink, 0.6);
+    cairo_set_line_width(cr, 1);
+    cairo_move_to(cr, tx + 0.5, ty + 11);
+    cairo_line_to(cr, tx + 0.5, ty + 0.5);
+    cairo_line_to(cr, fine, ty + 0.5);
+    cairo_stroke(cr);
+}
+
 // The flight of stone steps from the end of L3 down to the lip of the pit. His feet go
-// down 5 and across 5 at a time from (930, -176) to (1015, -91).
+// down 5 and across 5 at a time from (930, -176) to (1015, -91): a tread for every other
+// step, and the lip half a tread below the last one.
 void gradini_di_pietra(cairo_t* cr) {
     // The mass under the steps, down to the vault's ceiling.
     cairo_save(cr);
@@ -367,26 +386,31 @@ void gradini_di_pietra(cairo_t* cr) {
     cairo_line_to(cr, 826, 110);
     cairo_close_path(cr);
     cairo_clip(cr);
-    pietra(cr, {826, -180, 1000, 110}, 77, 0.92);
+    pietra(cr, {826, -180, 1018, 110}, 77, 0.92);
     cairo_restore(cr);
-    // Treads: each step's top and its front, lit from the top left.
-    for (int i = 0; i <= 8; ++i) {
-        const double tx = 928 + 10 * i, ty = -176 + 10 * i;
-        const double fine = i == 8 ? 1056 : tx + 20;
-        rettangolo(cr, tx, ty + 1, fine, ty + 4, pal::stone_light);
-        rettangolo(cr, tx, ty + 4, fine, ty + 11, pal::stone);
-        rettangolo(cr, tx, ty + 4, tx + 1.5, ty + 11, pal::stone_light);
-        rettangolo(cr, tx, ty + 10, fine, ty + 11, pal::stone_shade);
-        colore(cr, pal::ink, 0.6);
-        cairo_set_line_width(cr, 1);
-        cairo_move_to(cr, tx + 0.5, ty + 11);
-        cairo_line_to(cr, tx + 0.5, ty + 0.5);
-        cairo_line_to(cr, fine, ty + 0.5);
+    buio(cr, POZZO_DEI_GRADINI, 5, true);
+    // The lip over the shaft (it crumbles once he walks it), then the treads.
+    pietra(cr, {1000, -85, 1056, -42}, 91, 1.0);
+    rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
+    for (int i = 0; i <= 8; ++i) gradino(cr, 928 + 10 * i, -176 + 10 * i, 948 + 10 * i);
+    gradino(cr, 1018, -91, 1056);
+}
+
+// Cracks running from a point, each a few short zigzags; deterministic.
+void crepe(cairo_t* cr, double x, double y, int quante, int lunghezza, uint32_t seme) {
+    Caso caso(seme);
+    cairo_set_line_width(cr, 1);
+    for (int i = 0; i < quante; ++i) {
+        double cx = x + caso.tra(-3, 3), cy = y;
+        cairo_move_to(cr, cx + 0.5, cy + 0.5);
+        for (int k = 0; k < lunghezza; ++k) {
+            cx += caso.tra(-2, 2);
+            cy += caso.tra(2, 4);
+            cairo_line_to(cr, cx + 0.5, cy + 0.5);
+        }
+        colore(cr, pal::ink, 0.85);
         cairo_stroke(cr);
     }
-    // The last steps and the lip over the tunnel (they crumble once he walks them).
-    pietra(cr, {1000, -80, 1056, -42}, 91, 1.0);
-    rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
 }
 
 // What the balustrades stand on where their end posts reach past a floor's drawn end: the
@@ -411,6 +435,10 @@ void ringhiere(Superficie& mondo) {
     }
 }
 
+// Where the rim right of shaft 2 begins: his heel, landing there from the jump at pos_x
+// 1505, is at 1539.
+constexpr double BORDO_DESTRO = 1534;
+
 // The top floor's drawn end: its walk ends at 2000, where the view reaches the world's edge.
 constexpr int FINE_SCAFFALE_ALTO = 2060;
 
@@ -418,7 +446,7 @@ constexpr int FINE_SCAFFALE_ALTO = 2060;
 
 void sponda_del_baratro(cairo_t* cr) {
     // The floors reach out over the chasm as far as his feet go.
-    pavimento(cr, 1548, 1940, 172);
+    pavimento(cr, BORDO_DESTRO, 1940, 172);
     pavimento(cr, 1680, 1922, -52);
     pavimento(cr, 1680, FINE_SCAFFALE_ALTO, -232);
     // Broken boards at the rim's end.
@@ -467,7 +495,6 @@ Superficie disegna_mondo() {
     finestra_ad_arco(cr, 968, -350, 70, 130);
     lampada(cr, 1003, -190, 50);
     gradini_di_pietra(cr);
-    buio(cr, {1000, -42, 1052, 162}, 5, true);
     pietra(cr, {1052, -91, 1070, 40}, 6);  // the tunnel's right wall above the exit
     // The vault.
     pietra(cr, {812, 96, 1000, 110}, 8);
@@ -499,8 +526,9 @@ Superficie disegna_mondo() {
     lampada(cr, 1200, 78, 55);
     lampada(cr, 1330, 78, 55);
     // Exit sill and the two steps down to the rim.
-    rettangolo(cr, 1036, 163, 1052, 169, pal::stone_light);
-    rettangolo(cr, 1040, 168, 1058, 174, pal::stone);
+    // The exit's ledge, where he steps off the plant's top, and a step down to the rim.
+    gradino(cr, 1014, 162, 1049);
+    gradino(cr, 1049, 167, 1062);
     pavimento(cr, 1040, 1366, 172);
     pietra(cr, {1052, 186, 1108, 196}, 12, 0.8);
     pietra(cr, {1130, 186, 1366, B}, 13);
@@ -509,10 +537,10 @@ Superficie disegna_mondo() {
     // Shaft 2: a narrow mouth, a wider chamber below.
     pietra(cr, {1414, 186, 1446, B}, 15);
     pietra(cr, {1612, 186, 1886, B}, 16);
-    buio(cr, {1472, 178, 1548, 200}, 17, false);
+    buio(cr, {1472, 178, BORDO_DESTRO, 200}, 17, false);
     buio(cr, {1446, 200, 1612, 393}, 18, true);
     pietra(cr, {1446, 186, 1472, 200}, 19, 0.85);
-    pietra(cr, {1548, 186, 1612, 200}, 20, 0.85);
+    pietra(cr, {BORDO_DESTRO, 186, 1612, 200}, 20, 0.85);
     pavimento(cr, 1440, 1616, 392, 6);
     lampada(cr, 1580, 300, 45);
 
@@ -559,6 +587,70 @@ Superficie disegna_mondo() {
     Superficie mondo = tela.opaca();
     ringhiere(mondo);
     return mondo;
+}
+
+Superficie gradini_che_crollano(int fase) {
+    constexpr int X = 1004, Y = -104, W = 48, H = 63;
+    Tela t(W, H);
+    cairo_t* cr = t.cr();
+    dipingi_superficie(cr, mondo(), X, Y + RIGA_ZERO, W, H);
+    cairo_translate(cr, -X, -Y);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    // Cracks stay off the edges, so the crumbling never shows the picture's square.
+    cairo_rectangle(cr, X + 2, Y + 2, W - 4, H - 4);
+    cairo_clip(cr);
+    // The lip cracks where he will drop through, a little more in each frame.
+    crepe(cr, 1036, -90, 1 + fase, 2 + 2 * fase, 41 + fase);
+    if (fase >= 1) crepe(cr, 1029, -84, fase, 3 + 3 * fase, 52 + fase);
+    if (fase == 2) {
+        // The lip sags and grit trickles from it.
+        rettangolo(cr, 1030, -81, 1050, -79, pal::ink, 0.7);
+        Caso caso(63);
+        for (int i = 0; i < 7; ++i) {
+            const int gx = caso.tra(1028, 1049), gy = caso.tra(-78, -50);
+            rettangolo(cr, gx, gy, gx + 1, gy + 1, i % 2 ? pal::stone_light : pal::stone_shade);
+        }
+    }
+    cairo_reset_clip(cr);
+    if (fase == 3) {
+        // Fallen: the shaft shows through a jagged hole where he drops; the treads he walks
+        // down stay, broken at its edge.
+        const double bordo[][2] = {{1027, -90}, {1029, -86}, {1025, -80}, {1028, -72}, {1024, -63}, {1027, -53},
+                                   {1023, -42}, {1052, -42}, {1052, -77}, {1047, -80}, {1050, -85}, {1046, -90}};
+        auto buco = [&] {
+            cairo_move_to(cr, bordo[0][0], bordo[0][1]);
+            for (const auto& p : bordo) cairo_line_to(cr, p[0], p[1]);
+            cairo_close_path(cr);
+        };
+        cairo_save(cr);
+        buco();
+        cairo_clip(cr);
+        buio(cr, POZZO_DEI_GRADINI, 5, true);
+        // The broken lip's shadow on the shaft's wall.
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, -91, 0, -60);
+        cairo_pattern_add_color_stop_rgba(g, 0, 0.03, 0.02, 0.02, 0.75);
+        cairo_pattern_add_color_stop_rgba(g, 1, 0.03, 0.02, 0.02, 0);
+        cairo_set_source(cr, g);
+        cairo_paint(cr);
+        cairo_pattern_destroy(g);
+        cairo_restore(cr);
+        // The broken faces: ink on the rim, a lit stone edge along it.
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+        cairo_set_line_width(cr, 1.2);
+        for (int lato = 0; lato < 2; ++lato) {
+            const int da = lato ? 7 : 0, a = lato ? 12 : 7;
+            cairo_move_to(cr, bordo[da][0], bordo[da][1]);
+            for (int i = da + 1; i < a; ++i) cairo_line_to(cr, bordo[i][0], bordo[i][1]);
+            colore(cr, pal::ink);
+            cairo_stroke(cr);
+        }
+        cairo_move_to(cr, bordo[0][0] - 1.5, bordo[0][1] + 1);
+        for (int i = 1; i < 7; ++i) cairo_line_to(cr, bordo[i][0] - 1.5, bordo[i][1]);
+        colore(cr, pal::stone_light, 0.8);
+        cairo_stroke(cr);
+        crepe(cr, 1016, -90, 2, 5, 70);
+    }
+    return t.opaca();
 }
 
 }  // namespace didiv::gen

@@ -1,5 +1,5 @@
 // The bookshelf pieces: glowing spines and their title labels, the red book lying flat, the
-// open costume book, and the stone steps that crumble under the professor.
+// open costume book, and the stone steps that crumble under the professor (cut from the world).
 
 #include <pango/pangocairo.h>
 
@@ -10,6 +10,7 @@
 
 #include "generatore.h"
 #include "libri_speciali.h"
+#include "livello_mappa.h"
 #include "livello_pianta.h"
 #include "tela.h"
 
@@ -196,133 +197,6 @@ Superficie libro_aperto(bool acceso) {
     return t.opaca();
 }
 
-// A deterministic scatter of numbers for stones and cracks.
-struct Dado {
-    uint32_t s;
-    double operator()() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
-};
-
-// One dressed stone: ink joint, body, lit top edge, shaded bottom edge.
-void pietra(cairo_t* cr, double x, double y, double w, double h, double angolo = 0) {
-    cairo_save(cr);
-    cairo_translate(cr, x + w / 2, y + h / 2);
-    cairo_rotate(cr, angolo);
-    cairo_translate(cr, -w / 2, -h / 2);
-    rettangolo(cr, 0, 0, w, h, pal::ink);
-    rettangolo(cr, 1, 1, w - 2, h - 2, pal::stone);
-    rettangolo(cr, 1, 1, w - 2, 1, pal::stone_light);
-    rettangolo(cr, 1, 1, 1, h - 2, pal::stone_light);
-    rettangolo(cr, 1, h - 2, w - 2, 1, pal::stone_shade);
-    cairo_restore(cr);
-}
-
-// The stone steps at the pit's lip, a slab over the tunnel: 0 to 2 ever more broken, 3 fallen.
-Superficie gradini(int fase) {
-    Tela t(48, 63);
-    cairo_t* cr = t.cr();
-    const uint32_t buio = 0x1E1C1A;
-    rettangolo(cr, 0, 0, 48, 63, sfuma(pal::stone_shade, 0.55));
-    // The tunnel under the slab, lined with stone at both sides.
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 28, 0, 63);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.22, 0.21, 0.19);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.07, 0.06, 0.05);
-    cairo_set_source(cr, g);
-    cairo_rectangle(cr, 0, 13, 48, 50);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    for (int r = 0; r < 5; ++r) {
-        const double y = 30 + r * 7;
-        pietra(cr, -4 + (r % 2) * 3, y, 9, 7);
-        pietra(cr, 43 - (r % 2) * 3, y, 9, 7);
-    }
-    // The step above and to the left, from which he comes down.
-    pietra(cr, -3, 4, 13, 10);
-
-    Dado dado{77u + static_cast<uint32_t>(fase)};
-    if (fase < 3) {
-        // Two courses of wide stones; from frame 2 the middle sags as the slab breaks.
-        const double xs[] = {-4, 12, 28, 44};
-        for (int corso = 0; corso < 2; ++corso) {
-            for (int i = 0; i < 3; ++i) {
-                const double x = xs[i] + (corso ? 8 : 0) - (corso && i == 2 ? 0 : 0);
-                const double centro = std::abs(x + 8 - 24) / 24.0;  // 0 in the middle
-                const double cede = fase == 2 ? (1 - centro) * 5 : fase == 1 ? (1 - centro) * 1 : 0;
-                const double ang = fase == 2 ? (x + 8 < 24 ? 0.12 : -0.12) : 0;
-                pietra(cr, x, 13 + corso * 8 + cede, 16, 8, ang);
-            }
-            if (corso) pietra(cr, -12, 21, 16, 8);
-        }
-        // The tread's worn top.
-        if (fase == 0) rettangolo(cr, 0, 13, 48, 1, pal::stone_light);
-        // Cracks, longer in each frame.
-        colore(cr, buio);
-        cairo_set_line_width(cr, 1);
-        for (int i = 0; i < 1 + fase * 2; ++i) {
-            double x = 14 + dado() * 20, y = 13.5;
-            cairo_move_to(cr, x, y);
-            for (int k = 0; k < 2 + fase * 2; ++k) {
-                x += dado() * 4 - 2;
-                y += 2 + dado() * 2;
-                cairo_line_to(cr, x, y);
-            }
-            cairo_stroke(cr);
-        }
-        // Grit trickling into the tunnel.
-        for (int i = 0; i < fase * 6; ++i) {
-            colore(cr, i % 2 ? pal::stone_light : pal::stone);
-            const double d = 1 + (i % 3 == 0);
-            cairo_rectangle(cr, std::floor(14 + dado() * 20), std::floor(33 + dado() * 28), d, d);
-            cairo_fill(cr);
-        }
-    } else {
-        // Only broken stubs are left at the sides; the tunnel lies open.
-        colore(cr, pal::ink);
-        cairo_move_to(cr, 0, 13);
-        cairo_line_to(cr, 9, 13);
-        cairo_line_to(cr, 12, 17);
-        cairo_line_to(cr, 8, 21);
-        cairo_line_to(cr, 10, 25);
-        cairo_line_to(cr, 4, 29);
-        cairo_line_to(cr, 0, 29);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        colore(cr, pal::stone);
-        cairo_move_to(cr, 0, 14);
-        cairo_line_to(cr, 8, 14);
-        cairo_line_to(cr, 10.5, 17);
-        cairo_line_to(cr, 7, 21);
-        cairo_line_to(cr, 8.5, 24.5);
-        cairo_line_to(cr, 3.5, 28);
-        cairo_line_to(cr, 0, 28);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        colore(cr, pal::ink);
-        cairo_move_to(cr, 48, 13);
-        cairo_line_to(cr, 38, 13);
-        cairo_line_to(cr, 36, 18);
-        cairo_line_to(cr, 40, 22);
-        cairo_line_to(cr, 39, 27);
-        cairo_line_to(cr, 48, 29);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        colore(cr, pal::stone_shade);
-        cairo_move_to(cr, 48, 14);
-        cairo_line_to(cr, 39, 14);
-        cairo_line_to(cr, 37.5, 18);
-        cairo_line_to(cr, 41, 22);
-        cairo_line_to(cr, 40, 26);
-        cairo_line_to(cr, 48, 28);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        rettangolo(cr, 0, 14, 8, 1, pal::stone_light);
-        rettangolo(cr, 39, 14, 9, 1, pal::stone_light);
-    }
-    return t.opaca();
-}
-
 }  // namespace
 
 PRODUTTORE(scena_libri) {
@@ -330,7 +204,7 @@ PRODUTTORE(scena_libri) {
     out.immagine("Picture23", 1, libro_rosso(true));
     out.immagine("Picture57", 0, libro_aperto(false));
     out.immagine("Picture57", 1, libro_aperto(true));
-    for (int i = 0; i < 4; ++i) out.immagine("Picture38", i, gradini(i));
+    for (int i = 0; i < 4; ++i) out.immagine("Picture38", i, gradini_che_crollano(i));
 
     // The lit spines, each the size and place of the plain one in the world.
     const std::pair<std::string_view, const char*> accesi[] = {
