@@ -267,5 +267,28 @@ TEST(Mondo, IGradiniCrollatiTengonoIPassiFinoAlBuco) {
     }
 }
 
+// The jungle frames are copied opaque at (1885, -230), 315 x 630, over the chasm: along their
+// left and top edges they are the world's own pixels (bookcase 3's side, the top floor), so
+// the panel meets the library without a seam; inside, the jungle replaces the gorge.
+TEST(Mondo, LaGiunglaSiCongiungeAllaBiblioteca) {
+    constexpr int X = 1885, Y = -230;
+    for (const char* nome : {"/j1.bmp", "/j2.bmp", "/j3.bmp"}) {
+        SCOPED_TRACE(nome);
+        const Superficie j = LoadPicture(cartella_dati() + nome);
+        ASSERT_EQ(j.ScaleWidth(), 315);
+        ASSERT_EQ(j.ScaleHeight(), 630);
+        int diversi = 0, cambiati = 0;
+        for (int y = 0; y < 630; ++y)
+            if (j.Point(0, y) != nel_mondo(X, Y + y) && ++diversi <= 3) ADD_FAILURE() << "left edge at " << y;
+        for (int x = 0; x < 315; ++x)
+            for (int y = 0; y < 2; ++y)
+                if (j.Point(x, y) != nel_mondo(X + x, Y + y) && ++diversi <= 3) ADD_FAILURE() << "top edge at " << x;
+        for (int y = 0; y < 630; ++y)
+            for (int x = 0; x < 315; ++x) cambiati += j.Point(x, y) != nel_mondo(X + x, Y + y);
+        EXPECT_EQ(diversi, 0);
+        EXPECT_GT(cambiati, 315 * 630 / 2) << "the jungle fills the chasm";
+    }
+}
+
 }  // namespace
 }  // namespace didiv::test
