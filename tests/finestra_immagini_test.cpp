@@ -110,6 +110,33 @@ TEST(ImmaginiFinestra, LaBarraVuotaEPergamenaSenzaSegni) {
     }
 }
 
+// Every object sits in the bar with at least two rows of parchment between it and the frame.
+TEST(ImmaginiFinestra, GliOggettiNonToccanoLaCorniceDellaBarra) {
+    const Superficie barra = carica("Picture12");
+    int alto = 0, basso = 59;  // the parchment's first and last rows, down the middle
+    while (alto < 30 && !vicino(barra.riga(alto)[200], kParchment, 40)) ++alto;
+    while (basso > 30 && !vicino(barra.riga(basso)[200], kParchment, 40)) --basso;
+    ASSERT_GT(alto, 2);
+    ASSERT_LT(basso, 57);
+    const std::pair<const char*, int> oggetti[] = {{"Picture37", 15}, {"Picture39", 5}, {"Picture41", 5},
+                                                   {"Picture44", 5},  {"Picture54", 15}, {"Picture55", 5},
+                                                   {"Picture65", 5},  {"Picture66", 5},  {"Picture67", 5},
+                                                   {"Picture71", 5}};
+    for (const auto& [nome, y] : oggetti) {
+        const Superficie m = carica(nome, 0);
+        int primo = -1, ultimo = -1;
+        for (int r = 0; r < m.ScaleHeight(); ++r)
+            for (int x = 0; x < m.ScaleWidth(); ++x)
+                if (m.riga(r)[x] == 0) {
+                    if (primo < 0) primo = r;
+                    ultimo = r;
+                }
+        ASSERT_GE(primo, 0) << nome;
+        EXPECT_GE(y + primo, alto + 2) << nome;
+        EXPECT_LE(y + ultimo, basso - 2) << nome;
+    }
+}
+
 struct Striscione {
     const char* nome;
     int w, h;
