@@ -170,6 +170,20 @@ TEST(ImmaginiFinestra, GliStriscioniPortanoLeParoleSulRosso) {
     }
 }
 
+// Read at a glance: the letters are rimmed, so along the words light meets dark sharply.
+TEST(ImmaginiFinestra, LeParoleDegliStriscioniSiLeggonoSubito) {
+    auto luce = [](uint32_t c) { return 0.299 * ((c >> 16) & 0xFF) + 0.587 * ((c >> 8) & 0xFF) + 0.114 * (c & 0xFF); };
+    for (const auto& b : {Striscione{"Picture35", 200, 58}, Striscione{"Picture36", 174, 52},
+                          Striscione{"Picture77", 245, 69}}) {
+        SCOPED_TRACE(b.nome);
+        const Superficie s = carica(b.nome);
+        int salti = 0;
+        for (int y = b.h / 3; y < b.h * 2 / 3; ++y)
+            for (int x = 8; x < b.w - 10; ++x) salti += std::abs(luce(s.riga(y)[x]) - luce(s.riga(y)[x + 2])) > 120;
+        EXPECT_GT(salti, b.w);
+    }
+}
+
 TEST(ImmaginiFinestra, LeFrecceIndicanoLaLoroDirezione) {
     // Members 1..4: right, left, up, down. The head is the heavy end of the arrow.
     for (int i = 1; i <= 4; ++i) {
