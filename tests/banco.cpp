@@ -1,4 +1,4 @@
-#include "banco.h"
+#include "banco_base.h"
 
 #include <unistd.h>
 

@@ -2,8 +2,6 @@
 // game as PNG files (Picture64_0.png, Icona_0.png, ...), enlarged ZOOM times pixel for
 // pixel, so that the art can be looked at outside the game. With control names, only those.
 
-#include <cairo.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +9,7 @@
 #include <string>
 
 #include "platform/bmp.h"
+#include "png.h"
 #include "resources/pacchetto.h"
 
 int main(int argc, char** argv) {
@@ -32,20 +31,8 @@ int main(int argc, char** argv) {
     int scritti = 0;
     for (const auto& v : leggi_pacchetto(pacchetto_incorporato())) {
         if (!scelti.empty() && !scelti.count(v.nome)) continue;
-        const Superficie s = decodifica_bmp(v.bmp);
-        const int w = s.ScaleWidth() * zoom, h = s.ScaleHeight() * zoom;
-        cairo_surface_t* png = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-        cairo_surface_flush(png);
-        unsigned char* d = cairo_image_surface_get_data(png);
-        const int stride = cairo_image_surface_get_stride(png);
-        for (int y = 0; y < h; ++y) {
-            auto* r = reinterpret_cast<uint32_t*>(d + static_cast<size_t>(y) * stride);
-            for (int x = 0; x < w; ++x) r[x] = s.riga(y / zoom)[x / zoom];
-        }
-        cairo_surface_mark_dirty(png);
         const auto file = dir / (v.nome + "_" + std::to_string(v.membro) + ".png");
-        const bool ok = cairo_surface_write_to_png(png, file.c_str()) == CAIRO_STATUS_SUCCESS;
-        cairo_surface_destroy(png);
+        const bool ok = scrivi_png(decodifica_bmp(v.bmp), file, zoom);
         if (!ok) {
             std::fprintf(stderr, "cannot write %s\n", file.c_str());
             return 1;
