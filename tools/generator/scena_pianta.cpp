@@ -46,38 +46,32 @@ void sfumato(cairo_t* cr, cairo_surface_t* dissolve, Disegno&& disegno) {
     cairo_mask_surface(cr, dissolve, 0, 0);
 }
 
-// The bolt from the cloud down to the fork's tines, thick and bright, with a white core.
+// The bolt from the cloud: down the left of the frame, where he does not stand in front of it
+// when he waits by the vase, with a fork of it striking the fork's tines.
 void fulmine(cairo_t* cr) {
-    const double p[][2] = {{21, -2}, {14, 17}, {22, 18}, {15, 33}, {23, 34}, {31, 44},
-                           {30, 31}, {24, 30}, {32, 15}, {25, 14}, {30, -2}};
-    auto traccia = [&] {
-        cairo_move_to(cr, p[0][0], p[0][1]);
-        for (const auto& q : p) cairo_line_to(cr, q[0], q[1]);
-        cairo_close_path(cr);
+    const double tronco[][2] = {{17, -1}, {11, 12}, {16, 14}, {8, 29}, {13, 31}, {7, 43}};
+    const double ramo[][2] = {{12, 22}, {21, 27}, {18, 31}, {29, 41}};
+    auto linea = [&](const auto& punti, double larghezza, uint32_t c) {
+        cairo_move_to(cr, punti[0][0], punti[0][1]);
+        for (const auto& q : punti) cairo_line_to(cr, q[0], q[1]);
+        colore(cr, c);
+        cairo_set_line_width(cr, larghezza);
+        cairo_stroke(cr);
     };
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-    traccia();
-    colore(cr, pal::ink);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    traccia();
-    colore(cr, 0xFFE45C);
-    cairo_fill(cr);
-    cairo_move_to(cr, 25, 0);
-    cairo_line_to(cr, 19, 16);
-    cairo_line_to(cr, 26, 17);
-    cairo_line_to(cr, 20, 31);
-    cairo_line_to(cr, 27, 32);
-    colore(cr, 0xFFFFF4);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    linea(ramo, 4.2, pal::ink);
+    linea(ramo, 2.2, 0xFFE45C);
+    linea(tronco, 6, pal::ink);
+    linea(tronco, 4, 0xFFE45C);
+    linea(tronco, 1.4, 0xFFFFF4);
 }
 
 // A glow around the bolt; `forte` for the flash, which lights the vault round it.
 void bagliore(cairo_t* cr, cairo_surface_t* dissolve, bool forte) {
     sfumato(cr, dissolve, [&] {
         // Round, and gone before the edges, so the square does not show even in the flash.
-        cairo_pattern_t* r = cairo_pattern_create_radial(24, 22, 1, 24, 22, forte ? 23 : 15);
+        cairo_pattern_t* r = cairo_pattern_create_radial(17, 22, 1, 17, 22, forte ? 17 : 12);
         cairo_pattern_add_color_stop_rgba(r, 0, 1, 1, 0.92, forte ? 1 : 0.7);
         cairo_pattern_add_color_stop_rgba(r, 0.55, 1, 0.96, 0.7, forte ? 0.8 : 0.3);
         cairo_pattern_add_color_stop_rgba(r, 1, 1, 0.92, 0.55, 0);
