@@ -1,5 +1,6 @@
 // The world picture against the pictures the game draws over it: where a picture is copied
-// onto the world at a fixed place, the two must agree, or the player sees it pop in and out.
+// onto the world at a fixed place, the two must agree, or the player sees it pop in and out;
+// and the pictures of one thing agree with each other.
 
 #include <gtest/gtest.h>
 
@@ -141,6 +142,32 @@ Colore colore_dominante(const Superficie& s, int y0, int y1) {
 void stessa_tinta(Colore a, Colore b) {
     const double salto = std::abs(tinta(a) - tinta(b));
     EXPECT_LT(std::min(salto, 360 - salto), 12) << std::hex << a << " " << b;
+}
+
+// The closed umbrella, drawn behind him 60 rows down his box while he carries it, lies under
+// his hand, reaches out in front of him, and nothing of it hangs down behind his legs.
+TEST(Mondo, LOmbrelloPortatoStaSottoLaSuaMano) {
+    const Superficie ombrello = incorporata("Picture41", 0);
+    const Superficie fermo = incorporata("Picture2", 0), fermo_im = incorporata("Picture2", 1);
+    auto dell_ombrello = [&](int x, int y) { return ombrello.Point(x, y - 60) == 0; };
+    int mano = 0, sotto_la_mano = 0;
+    for (int y = 60; y < 100; ++y)
+        for (int x = 0; x < 80; ++x)
+            if (fermo_im.Point(x, y) == 0xF0C8A0 || fermo_im.Point(x, y) == 0xD6A47C) {
+                ++mano;
+                sotto_la_mano += dell_ombrello(x, y);
+            }
+    ASSERT_GT(mano, 3);
+    EXPECT_GT(sotto_la_mano, mano / 2);
+    int davanti = 0, dietro_le_gambe = 0;
+    for (int y = 60; y < 106; ++y)
+        for (int x = 0; x < 65; ++x) {
+            if (!dell_ombrello(x, y) || fermo.Point(x, y) == 0) continue;
+            davanti += x > 50;
+            dietro_le_gambe += y >= 96;
+        }
+    EXPECT_GT(davanti, 15);
+    EXPECT_EQ(dietro_le_gambe, 0);
 }
 
 // The costume's book is red, and so is its spine when it glows.

@@ -802,12 +802,7 @@ Superficie gradini_che_crollano(int fase) {
         cairo_clip(cr);
         buio(cr, POZZO_DEI_GRADINI, 5, true);
         // The broken lip's shadow on the shaft's wall.
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, -91, 0, -60);
-        cairo_pattern_add_color_stop_rgba(g, 0, 0.03, 0.02, 0.02, 0.75);
-        cairo_pattern_add_color_stop_rgba(g, 1, 0.03, 0.02, 0.02, 0);
-        cairo_set_source(cr, g);
-        cairo_paint(cr);
-        cairo_pattern_destroy(g);
+        sfumatura(cr, {X, -91, X + W, -60}, -91, -60, 0x080505, 0.75, 0x080505, 0);
         cairo_restore(cr);
         // The broken faces: ink on the rim, a lit stone edge along it.
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
