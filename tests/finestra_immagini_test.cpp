@@ -110,6 +110,33 @@ TEST(ImmaginiFinestra, LaBarraVuotaEPergamenaSenzaSegni) {
     }
 }
 
+// Every object sits in the bar with at least two rows of parchment between it and the frame.
+TEST(ImmaginiFinestra, GliOggettiNonToccanoLaCorniceDellaBarra) {
+    const Superficie barra = carica("Picture12");
+    int alto = 0, basso = 59;  // the parchment's first and last rows, down the middle
+    while (alto < 30 && !vicino(barra.riga(alto)[200], kParchment, 40)) ++alto;
+    while (basso > 30 && !vicino(barra.riga(basso)[200], kParchment, 40)) --basso;
+    ASSERT_GT(alto, 2);
+    ASSERT_LT(basso, 57);
+    const std::pair<const char*, int> oggetti[] = {{"Picture37", 15}, {"Picture39", 5}, {"Picture41", 5},
+                                                   {"Picture44", 5},  {"Picture54", 15}, {"Picture55", 5},
+                                                   {"Picture65", 5},  {"Picture66", 5},  {"Picture67", 5},
+                                                   {"Picture71", 5}};
+    for (const auto& [nome, y] : oggetti) {
+        const Superficie m = carica(nome, 0);
+        int primo = -1, ultimo = -1;
+        for (int r = 0; r < m.ScaleHeight(); ++r)
+            for (int x = 0; x < m.ScaleWidth(); ++x)
+                if (m.riga(r)[x] == 0) {
+                    if (primo < 0) primo = r;
+                    ultimo = r;
+                }
+        ASSERT_GE(primo, 0) << nome;
+        EXPECT_GE(y + primo, alto + 2) << nome;
+        EXPECT_LE(y + ultimo, basso - 2) << nome;
+    }
+}
+
 struct Striscione {
     const char* nome;
     int w, h;
@@ -140,6 +167,20 @@ TEST(ImmaginiFinestra, GliStriscioniPortanoLeParoleSulRosso) {
         if (inchiostro > 0) {
             EXPECT_NEAR(static_cast<double>(somma_x) / inchiostro, b.w / 2.0, b.w / 20.0);
         }
+    }
+}
+
+// Read at a glance: the letters are rimmed, so along the words light meets dark sharply.
+TEST(ImmaginiFinestra, LeParoleDegliStriscioniSiLeggonoSubito) {
+    auto luce = [](uint32_t c) { return 0.299 * ((c >> 16) & 0xFF) + 0.587 * ((c >> 8) & 0xFF) + 0.114 * (c & 0xFF); };
+    for (const auto& b : {Striscione{"Picture35", 200, 58}, Striscione{"Picture36", 174, 52},
+                          Striscione{"Picture77", 245, 69}}) {
+        SCOPED_TRACE(b.nome);
+        const Superficie s = carica(b.nome);
+        int salti = 0;
+        for (int y = b.h / 3; y < b.h * 2 / 3; ++y)
+            for (int x = 8; x < b.w - 10; ++x) salti += std::abs(luce(s.riga(y)[x]) - luce(s.riga(y)[x + 2])) > 120;
+        EXPECT_GT(salti, b.w);
     }
 }
 

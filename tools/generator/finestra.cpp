@@ -426,6 +426,10 @@ PangoLayout* adatta(cairo_t* cr, const std::string& parole, double massimo, int 
     throw std::runtime_error("banner words do not fit: " + parole);
 }
 
+// The three banners are one family: red cloth lit from the top, a gold inner line with a gold
+// diamond at each of its corners, a 2 px ink border, and bold serif words in two tones that
+// stand out at a glance: ink with a light rim on the two endings, gold with an ink rim on the
+// win, which also has confetti.
 Superficie disegna_striscione(int W, int H, const std::string& parole, bool festa) {
     Tela t(W, H);
     cairo_t* cr = t.cr();
@@ -442,15 +446,32 @@ Superficie disegna_striscione(int W, int H, const std::string& parole, bool fest
     cairo_paint(cr);
     cairo_pattern_destroy(g);
 
-    // A fine inner line: dark red, gold on the winning banner.
     cairo_set_line_width(cr, 1);
     cairo_rectangle(cr, 4.5, 4.5, W - 9, H - 9);
-    colore(cr, festa ? pal::gold : sfuma(pal::banner_red, 0.72));
+    colore(cr, pal::gold);
     cairo_stroke(cr);
+    // The diamonds sit on the line's corners, out of the words' way.
+    constexpr double angolo = 5, raggio = 4;
+    for (double cx : {angolo, W - angolo})
+        for (double cy : {angolo, H - angolo}) {
+            cairo_move_to(cr, cx, cy - raggio);
+            cairo_line_to(cr, cx + raggio, cy);
+            cairo_line_to(cr, cx, cy + raggio);
+            cairo_line_to(cr, cx - raggio, cy);
+            cairo_close_path(cr);
+            colore(cr, pal::ink);
+            cairo_set_line_width(cr, 1.4);
+            cairo_stroke_preserve(cr);
+            colore(cr, pal::gold);
+            cairo_fill(cr);
+            cerchio(cr, cx - 0.5, cy - 0.5, 1);
+            colore(cr, gold_light);
+            cairo_fill(cr);
+        }
 
-    const int margine = festa ? 14 : 10;
+    const int margine = 14;
     PangoRectangle ink;
-    PangoLayout* layout = adatta(cr, parole, H * 0.55, W - 2 * margine, H - 16, ink);
+    PangoLayout* layout = adatta(cr, parole, H * 0.55, W - 2 * margine, H - 18, ink);
     // Centre the words between the tops of the tall letters and the baseline; the
     // descenders hang below, as on a printed sign.
     const double base = pango_layout_get_baseline(layout) / double(PANGO_SCALE);
@@ -458,21 +479,16 @@ Superficie disegna_striscione(int W, int H, const std::string& parole, bool fest
     const double y = std::round((H - (base - ink.y)) / 2.0 - ink.y + 1);
 
     if (festa) {
-        // Confetti around the words, a gold star in each corner, gold words outlined in ink.
-        const double sx = 15, sy = 15;
-        auto vicino_stella = [&](double px, double py) {
-            return (std::abs(px - sx) < 8 || std::abs(px - (W - sx)) < 8) &&
-                   (std::abs(py - sy) < 8 || std::abs(py - (H - sy)) < 8);
-        };
         Caso caso{2024};
         const uint32_t tinte[] = {gold_light, pal::parchment, pal::sky, pal::leaf_light, pal::gold};
         for (int i = 0; i < 90; ++i) {
-            const double cx = caso.tra(7, W - 7), cy = caso.tra(7, H - 7);
+            const double cx = caso.tra(9, W - 9), cy = caso.tra(8, H - 8);
             const uint32_t c = tinte[static_cast<int>(caso() * 5) % 5];
             const double giro = caso.tra(0, kPi);
-            const bool sulle_parole = cx > x + ink.x - 3 && cx < x + ink.x + ink.width + 3 &&
-                                      cy > y + ink.y - 3 && cy < y + ink.y + ink.height + 3;
-            if (sulle_parole || vicino_stella(cx, cy)) continue;
+            const bool sulle_parole = cx > x + ink.x - 4 && cx < x + ink.x + ink.width + 4 &&
+                                      cy > y + ink.y - 4 && cy < y + ink.y + ink.height + 4;
+            const bool su_un_angolo = (cx < 14 || cx > W - 14) && (cy < 14 || cy > H - 14);
+            if (sulle_parole || su_un_angolo) continue;
             cairo_save(cr);
             cairo_translate(cr, cx, cy);
             cairo_rotate(cr, giro);
@@ -481,31 +497,15 @@ Superficie disegna_striscione(int W, int H, const std::string& parole, bool fest
             cairo_fill(cr);
             cairo_restore(cr);
         }
-        for (double cx : {sx, W - sx}) {
-            for (double cy : {sy, H - sy}) {
-                cairo_move_to(cr, cx, cy - 6);
-                for (int i = 1; i <= 8; ++i) {
-                    const double a = -kPi / 2 + i * kPi / 4;
-                    const double r = i % 2 ? 2 : 6;
-                    cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
-                }
-                cairo_close_path(cr);
-                colore(cr, pal::ink);
-                cairo_set_line_width(cr, 1.6);
-                cairo_stroke_preserve(cr);
-                colore(cr, pal::gold);
-                cairo_fill(cr);
-                cerchio(cr, cx - 0.5, cy - 0.5, 1);
-                colore(cr, gold_light);
-                cairo_fill(cr);
-            }
-        }
-        cairo_move_to(cr, x, y);
-        pango_cairo_layout_path(cr, layout);
-        colore(cr, pal::ink);
-        cairo_set_line_width(cr, 2);
-        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        cairo_stroke_preserve(cr);
+    }
+    // The words: the rim first, then the letters over it.
+    cairo_move_to(cr, x, y);
+    pango_cairo_layout_path(cr, layout);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    colore(cr, festa ? pal::ink : gold_light);
+    cairo_set_line_width(cr, festa ? 2.2 : 2.6);
+    cairo_stroke_preserve(cr);
+    if (festa) {
         cairo_pattern_t* oro = cairo_pattern_create_linear(0, y + ink.y, 0, y + ink.y + ink.height);
         cairo_pattern_add_color_stop_rgb(oro, 0, 0xF6 / 255.0, 0xDC / 255.0, 0x8C / 255.0);
         cairo_pattern_add_color_stop_rgb(oro, 0.6, 0xD9 / 255.0, 0xA6 / 255.0, 0x2E / 255.0);
@@ -514,13 +514,8 @@ Superficie disegna_striscione(int W, int H, const std::string& parole, bool fest
         cairo_fill(cr);
         cairo_pattern_destroy(oro);
     } else {
-        // Ink words with a faint lit edge below and right, as if pressed into the cloth.
-        cairo_move_to(cr, x + 1, y + 1);
-        colore(cr, sfuma(pal::banner_red, 1.3), 0.55);
-        pango_cairo_show_layout(cr, layout);
-        cairo_move_to(cr, x, y);
         colore(cr, pal::ink);
-        pango_cairo_show_layout(cr, layout);
+        cairo_fill(cr);
     }
     g_object_unref(layout);
 

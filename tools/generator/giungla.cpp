@@ -5,6 +5,7 @@
 
 #include "generatore.h"
 #include "livello_mappa.h"
+#include "livello_pianta.h"
 #include "tela.h"
 
 namespace didiv::gen {
@@ -13,7 +14,9 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 constexpr int W = 315, H = 630;
-constexpr double SUOLO = 410;  // the far side's ground, a little below the near rim
+constexpr int X = 1885, Y = -230;  // where the game copies the frames
+// The far side's lip, where the world's own far cliff stands (2034, 118), in frame pixels.
+constexpr double SPONDA = 149, SUOLO = 348;
 
 double caso(uint32_t x) {
     x ^= x >> 16;
@@ -41,7 +44,7 @@ void sfondo(cairo_t* cr) {
     cairo_pattern_destroy(p);
     // Two ranges of misty hills.
     for (int k = 0; k < 2; ++k) {
-        const double base = 300 + k * 40;
+        const double base = SUOLO - 110 + k * 40;
         cairo_move_to(cr, 0, SUOLO);
         for (int x = 0; x <= W; x += 3)
             cairo_line_to(cr, x, base - 26 * std::sin(x * 0.021 + k * 2.1) - 12 * std::sin(x * 0.057 + k));
@@ -52,7 +55,7 @@ void sfondo(cairo_t* cr) {
     }
     // Distant trees on the hills, paler for the haze.
     for (int i = 0; i < 12; ++i) {
-        const double x = i * 28 + caso(i + 600) * 14, y = 250 + caso(i + 610) * 60;
+        const double x = i * 28 + caso(i + 600) * 14, y = SUOLO - 160 + caso(i + 610) * 60;
         cairo_rectangle(cr, x - 2, y, 4, SUOLO - y);
         colore(cr, 0x6F9A80);
         cairo_fill(cr);
@@ -72,8 +75,8 @@ void burrone(cairo_t* cr, double fase) {
     cairo_fill(cr);
     cairo_pattern_destroy(p);
 
-    cairo_move_to(cr, 96, SUOLO);
-    for (int y = static_cast<int>(SUOLO); y <= H; y += 10) cairo_line_to(cr, 86 + 8 * std::sin(y * 0.05) + (y - SUOLO) * 0.06, y);
+    cairo_move_to(cr, SPONDA, SUOLO);
+    for (int y = static_cast<int>(SUOLO); y <= H; y += 10) cairo_line_to(cr, SPONDA - 10 + 8 * std::sin(y * 0.05) + (y - SUOLO) * 0.06, y);
     cairo_line_to(cr, W, H);
     cairo_line_to(cr, W, SUOLO);
     cairo_close_path(cr);
@@ -88,7 +91,7 @@ void burrone(cairo_t* cr, double fase) {
     cairo_stroke(cr);
     // Cracks and ledges in the rock.
     for (int i = 0; i < 14; ++i) {
-        const double x = 110 + caso(i * 3 + 1) * 190, y = SUOLO + 20 + caso(i * 3 + 2) * 190;
+        const double x = SPONDA + 14 + caso(i * 3 + 1) * (W - SPONDA - 40), y = SUOLO + 20 + caso(i * 3 + 2) * 230;
         cairo_move_to(cr, x, y);
         cairo_rel_line_to(cr, 14 + caso(i * 3 + 3) * 20, 2);
         colore(cr, 0x4A4843, 0.7);
@@ -97,7 +100,7 @@ void burrone(cairo_t* cr, double fase) {
     }
     // Creepers down the wall, swaying a little.
     for (int i = 0; i < 7; ++i) {
-        const double x = 100 + i * 30 + caso(i + 40) * 10, l = 60 + caso(i + 50) * 110;
+        const double x = SPONDA + 4 + i * 23 + caso(i + 40) * 10, l = 60 + caso(i + 50) * 110;
         cairo_move_to(cr, x, SUOLO);
         cairo_curve_to(cr, x + 6, SUOLO + l * 0.4, x - 6 + fase * 2, SUOLO + l * 0.7, x + fase * 4, SUOLO + l);
         colore(cr, pal::leaf_shade);
@@ -219,7 +222,7 @@ void liane(cairo_t* cr, double fase) {
 void sottobosco(cairo_t* cr, double fase) {
     // Big leaves and ferns along the far edge, with a few bright flowers.
     for (int i = 0; i < 16; ++i) {
-        const double x = 100 + i * 14 + caso(i + 200) * 8, y = SUOLO - 4;
+        const double x = SPONDA + 4 + i * 10 + caso(i + 200) * 8, y = SUOLO - 4;
         const double a = -PI / 2 + (caso(i + 210) - 0.5) * 1.6 + fase * 0.06;
         const double l = 28 + caso(i + 220) * 26;
         const double ex = x + l * std::cos(a), ey = y + l * std::sin(a);
@@ -238,7 +241,7 @@ void sottobosco(cairo_t* cr, double fase) {
     }
     const uint32_t fiori[] = {0xE0483A, 0xF2A93B, 0xE86AA0, 0xF4E04D};
     for (int i = 0; i < 9; ++i) {
-        const double x = 110 + caso(i + 300) * 195, y = SUOLO - 10 - caso(i + 310) * 34;
+        const double x = SPONDA + 10 + caso(i + 300) * (W - SPONDA - 20), y = SUOLO - 10 - caso(i + 310) * 34;
         for (int k = 0; k < 5; ++k) {
             const double a = k * 2 * PI / 5 + fase * 0.1;
             cerchio(cr, x + 3.5 * std::cos(a), y + 3.5 * std::sin(a), 2.8, fiori[i % 4]);
@@ -246,10 +249,10 @@ void sottobosco(cairo_t* cr, double fase) {
         cerchio(cr, x, y, 1.8, 0xFFF3B0);
     }
     // The far edge itself: a grassy lip.
-    cairo_move_to(cr, 90, SUOLO + 2);
-    for (int x = 90; x <= W; x += 4) cairo_line_to(cr, x, SUOLO - 2 - 3 * std::sin(x * 0.3));
+    cairo_move_to(cr, SPONDA - 6, SUOLO + 2);
+    for (int x = static_cast<int>(SPONDA) - 6; x <= W; x += 4) cairo_line_to(cr, x, SUOLO - 2 - 3 * std::sin(x * 0.3));
     cairo_line_to(cr, W, SUOLO + 8);
-    cairo_line_to(cr, 94, SUOLO + 8);
+    cairo_line_to(cr, SPONDA - 2, SUOLO + 8);
     cairo_close_path(cr);
     colore(cr, pal::leaf_shade);
     cairo_fill(cr);
@@ -287,21 +290,20 @@ void pappagallo(cairo_t* cr, double x, double y, double fase) {
     cairo_fill(cr);
 }
 
-Superficie fotogramma(double fase) {
-    Tela t(W, H);
-    cairo_t* cr = t.cr();
+// The jungle in the chasm, in the frame's own coordinates.
+void giungla(cairo_t* cr, double fase) {
     sfondo(cr);
     burrone(cr, fase);
-    tronco(cr, 150, 22, 40);
+    tronco(cr, SPONDA + 42, 22, 40);
     tronco(cr, 262, 28, 20);
     chioma(cr, 60, 70, 90, 1000, fase);
     chioma(cr, 250, 60, 100, 2000, fase);
     chioma(cr, 160, 20, 90, 3000, fase);
     chioma(cr, 290, 200, 45, 4000, fase);
     // Bushes between the trunks.
-    for (int i = 0; i < 9; ++i)
-        chioma(cr, 100 + i * 26, SUOLO - 30 - caso(i + 800) * 30, 26 + caso(i + 810) * 12, 5000 + i * 100, fase * 0.5);
-    palma(cr, 214, 250, fase);
+    for (int i = 0; i < 8; ++i)
+        chioma(cr, SPONDA + 6 + i * 22, SUOLO - 30 - caso(i + 800) * 30, 24 + caso(i + 810) * 12, 5000 + i * 100, fase * 0.5);
+    palma(cr, 236, SUOLO - 100, fase);
     liane(cr, fase);
     sottobosco(cr, fase);
     pappagallo(cr, 70, 250, fase);
@@ -312,12 +314,67 @@ Superficie fotogramma(double fase) {
     cairo_set_source(cr, luce);
     cairo_paint(cr);
     cairo_pattern_destroy(luce);
-    // The frame lies over the world from (1885, -230): the near rim must stay under his feet.
+}
+
+// A creeper hanging from (x, y), swaying with the frame, with leaves along it.
+void rampicante(cairo_t* cr, double x, double y, double l, double fase) {
+    const double dx = fase * 3;
+    cairo_move_to(cr, x, y);
+    cairo_curve_to(cr, x + 5, y + l * 0.4, x - 5 + dx * 0.5, y + l * 0.75, x + dx, y + l);
+    colore(cr, 0x3E5A24);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    for (double t = 0.15; t <= 1.0; t += 0.17) {
+        cairo_save(cr);
+        cairo_translate(cr, x + dx * t * t + 2.5 * std::sin(t * 11), y + l * t);
+        cairo_rotate(cr, (static_cast<int>(t * 20) % 2 ? 0.8 : -0.8) + fase * 0.1);
+        cairo_scale(cr, 5, 2.4);
+        cerchio(cr, 0.6, 0, 1, static_cast<int>(t * 10) % 3 ? pal::leaf : pal::leaf_light);
+        cairo_restore(cr);
+    }
+}
+
+// The jungle spilling over the library's edge: leaves along the beams and the floors' ends,
+// creepers hanging over them and down the near rock. In frame pixels, clear of its left edge.
+void sulla_sponda(cairo_t* cr, double fase) {
     cairo_save(cr);
-    cairo_translate(cr, -1885, 230);
-    sponda_del_baratro(cr);
+    cairo_rectangle(cr, 3, 0, W - 3, H);
+    cairo_clip(cr);
+    for (int i = 0; i < 9; ++i) chioma(cr, 14 + i * 22 + caso(i + 900) * 8, 20, 9 + caso(i + 910) * 5, 7000 + i * 10, fase * 0.3);
+    for (auto [x, l] : {std::pair{14.0, 70.0}, {52.0, 120.0}, {98.0, 60.0}, {176.0, 95.0}, {228.0, 50.0}})
+        rampicante(cr, x, 22, l, fase);
+    // The middle floor's end, over the chasm.
+    chioma(cr, 26, 198, 10, 7200, fase * 0.3);
+    rampicante(cr, 18, 198, 70, fase);
+    rampicante(cr, 33, 198, 40, fase);
+    // The rim's broken end and the rock under it.
+    chioma(cr, 58, 414, 9, 7300, fase * 0.3);
+    chioma(cr, 12, 424, 8, 7400, fase * 0.3);
+    rampicante(cr, 50, 420, 110, fase);
+    rampicante(cr, 24, 422, 70, fase);
     cairo_restore(cr);
-    return t.opaca();
+}
+
+// A frame is the world with the jungle in its chasm, cut where the game copies it: everything
+// but the chasm is the world's own, so the frame has no edge of its own to show.
+Superficie fotogramma(double fase) {
+    Baratro b;
+    b.dentro = [fase](cairo_t* cr) {
+        cairo_save(cr);
+        cairo_translate(cr, X, Y);
+        giungla(cr, fase);
+        cairo_restore(cr);
+    };
+    b.davanti = [fase](cairo_t* cr) {
+        cairo_save(cr);
+        cairo_translate(cr, X, Y);
+        sulla_sponda(cr, fase);
+        cairo_restore(cr);
+    };
+    const Superficie mondo = disegna_mondo(b);
+    Superficie f(W, H);
+    BitBlt(f, 0, 0, W, H, mondo, X, Y + livello::RIGA_ZERO, Rop::SRCCOPY);
+    return f;
 }
 
 }  // namespace

@@ -8,9 +8,14 @@
 
 namespace didiv::gen {
 
+const Superficie& mondo() {
+    static const Superficie m = disegna_mondo();
+    return m;
+}
+
 PRODUTTORE(livello) {
     out.bmp("gamemap1.bmp", dipingi_mappa());
-    out.bmp("gameb2.bmp", disegna_mondo());
+    out.bmp("gameb2.bmp", mondo());
 }
 
 }  // namespace didiv::gen

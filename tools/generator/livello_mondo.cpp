@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "libri_speciali.h"
 #include "livello_mappa.h"
 #include "livello_pianta.h"
+#include "ringhiera.h"
 #include "tela.h"
 
 namespace didiv::gen {
@@ -346,8 +348,27 @@ void finestra_ad_arco(cairo_t* cr, double x, double y, double w, double h) {
     rettangolo(cr, x - 8, y + h + 4, x + w + 8, y + h + 10, pal::stone_light);
 }
 
+// The shaft under the last steps, from behind the lip over it down to the tunnel: hidden by
+// the lip in the world, it shows through once the steps have fallen.
+constexpr Rett POZZO_DEI_GRADINI{1000, -85, 1052, 162};
+
+// One stone tread: its top at ty + 1, its front down to ty + 11, lit from the top left.
+void gradino(cairo_t* cr, double tx, double ty, double fine) {
+    rettangolo(cr, tx, ty + 1, fine, ty + 4, pal::stone_light);
+    rettangolo(cr, tx, ty + 4, fine, ty + 11, pal::stone);
+    rettangolo(cr, tx, ty + 4, tx + 1.5, ty + 11, pal::stone_light);
+    rettangolo(cr, tx, ty + 10, fine, ty + 11, pal::stone_shade);
+    colore(cr, pal::ink, 0.6);
+    cairo_set_line_width(cr, 1);
+    cairo_move_to(cr, tx + 0.5, ty + 11);
+    cairo_line_to(cr, tx + 0.5, ty + 0.5);
+    cairo_line_to(cr, fine, ty + 0.5);
+    cairo_stroke(cr);
+}
+
 // The flight of stone steps from the end of L3 down to the lip of the pit. His feet go
-// down 5 and across 5 at a time from (930, -176) to (1015, -91).
+// down 5 and across 5 at a time from (930, -176) to (1015, -91): a tread for every other
+// step, and the lip half a tread below the last one.
 void gradini_di_pietra(cairo_t* cr) {
     // The mass under the steps, down to the vault's ceiling.
     cairo_save(cr);
@@ -365,36 +386,227 @@ void gradini_di_pietra(cairo_t* cr) {
     cairo_line_to(cr, 826, 110);
     cairo_close_path(cr);
     cairo_clip(cr);
-    pietra(cr, {826, -180, 1000, 110}, 77, 0.92);
+    pietra(cr, {826, -180, 1018, 110}, 77, 0.92);
     cairo_restore(cr);
-    // Treads: each step's top and its front, lit from the top left.
-    for (int i = 0; i <= 8; ++i) {
-        const double tx = 928 + 10 * i, ty = -176 + 10 * i;
-        const double fine = i == 8 ? 1056 : tx + 20;
-        rettangolo(cr, tx, ty + 1, fine, ty + 4, pal::stone_light);
-        rettangolo(cr, tx, ty + 4, fine, ty + 11, pal::stone);
-        rettangolo(cr, tx, ty + 4, tx + 1.5, ty + 11, pal::stone_light);
-        rettangolo(cr, tx, ty + 10, fine, ty + 11, pal::stone_shade);
-        colore(cr, pal::ink, 0.6);
-        cairo_set_line_width(cr, 1);
-        cairo_move_to(cr, tx + 0.5, ty + 11);
-        cairo_line_to(cr, tx + 0.5, ty + 0.5);
-        cairo_line_to(cr, fine, ty + 0.5);
+    buio(cr, POZZO_DEI_GRADINI, 5, true);
+    // The lip over the shaft (it crumbles once he walks it), then the treads.
+    pietra(cr, {1000, -85, 1056, -42}, 91, 1.0);
+    rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
+    for (int i = 0; i <= 8; ++i) gradino(cr, 928 + 10 * i, -176 + 10 * i, 948 + 10 * i);
+    gradino(cr, 1018, -91, 1056);
+}
+
+// Cracks running from a point, each a few short zigzags; deterministic.
+void crepe(cairo_t* cr, double x, double y, int quante, int lunghezza, uint32_t seme) {
+    Caso caso(seme);
+    cairo_set_line_width(cr, 1);
+    for (int i = 0; i < quante; ++i) {
+        double cx = x + caso.tra(-3, 3), cy = y;
+        cairo_move_to(cr, cx + 0.5, cy + 0.5);
+        for (int k = 0; k < lunghezza; ++k) {
+            cx += caso.tra(-2, 2);
+            cy += caso.tra(2, 4);
+            cairo_line_to(cr, cx + 0.5, cy + 0.5);
+        }
+        colore(cr, pal::ink, 0.85);
         cairo_stroke(cr);
     }
-    // The last steps and the lip over the tunnel (they crumble once he walks them).
-    pietra(cr, {1000, -80, 1056, -42}, 91, 1.0);
-    rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
 }
+
+// What the balustrades stand on where their end posts reach past a floor's drawn end: the
+// floor's end under them, and between the two galleries at x 298 a newel post from one
+// railing down to the other, which carries the upper one across the front of the bookcase.
+void sostegni_delle_ringhiere(cairo_t* cr) {
+    pavimento(cr, 456, 481, -176);
+    pavimento(cr, 1660, 1681, -52);
+    pavimento(cr, 1662, 1681, -232);
+    legno(cr, 299, 12, 309, 134);
+    rettangolo(cr, 309, 14, 311, 134, pal::ink, 0.3);
+}
+
+// The balustrades, put on as the game draws them over him (mask, then image), so that when
+// he walks into their band only what covers him changes.
+void ringhiere(Superficie& mondo) {
+    const auto [maschera, immagine] = disegna_ringhiera();
+    for (const auto& p : POSTI_RINGHIERA) {
+        const int y = p.y + RIGA_ZERO;
+        BitBlt(mondo, p.x, y, p.larghezza, maschera.ScaleHeight(), maschera, 0, 0, Rop::SRCAND);
+        BitBlt(mondo, p.x, y, p.larghezza, immagine.ScaleHeight(), immagine, 0, 0, Rop::SRCINVERT);
+    }
+}
+
+// Where the rim right of shaft 2 begins: his heel, landing there from the jump at pos_x
+// 1505, is at 1539.
+constexpr double BORDO_DESTRO = 1534;
 
 // The top floor's drawn end: its walk ends at 2000, where the view reaches the world's edge.
 constexpr int FINE_SCAFFALE_ALTO = 2060;
 
-}  // namespace
+// ---- the chasm -------------------------------------------------------------------------
 
+// The opening beyond the library's right end: below the wall, right of bookcase 3's sides.
+constexpr Rett APERTURA{1886, -214, LARGHEZZA, ALTEZZA - RIGA_ZERO};
+
+// Where the far side's cliff stands: its lip, and how its face runs down into the dark.
+constexpr double CIGLIO_LONTANO = 118;
+constexpr double FACCIA_LONTANA[][2] = {{2034, 118}, {2027, 140}, {2035, 168}, {2029, 200}, {2041, 238},
+                                        {2036, 282}, {2049, 330}, {2045, 400}};
+
+void poligono(cairo_t* cr, std::initializer_list<std::pair<double, double>> punti) {
+    bool primo = true;
+    for (auto [x, y] : punti) {
+        if (primo) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
+        primo = false;
+    }
+    cairo_close_path(cr);
+}
+
+void sfumatura(cairo_t* cr, const Rett& r, double y0, double y1, uint32_t c0, double a0, uint32_t c1, double a1) {
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
+    auto tappa = [&](double o, uint32_t c, double a) {
+        cairo_pattern_add_color_stop_rgba(g, o, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0, a);
+    };
+    tappa(0, c0, a0);
+    tappa(1, c1, a1);
+    cairo_set_source(cr, g);
+    cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+// The gorge at night: a moonlit sky, far ranges in the haze, the far side's cliff with the
+// jungle's dark crowns on it, and between the two sides a fall of rock into mist and black.
+void gola_di_notte(cairo_t* cr) {
+    const Rett& A = APERTURA;
+    sfumatura(cr, A, -214, 130, 0x0B1328, 1, 0x3A4F78, 1);
+    // The moon up on the left, where the light comes from, and the stars.
+    cairo_pattern_t* alone = cairo_pattern_create_radial(1968, -150, 8, 1968, -150, 90);
+    cairo_pattern_add_color_stop_rgba(alone, 0, 1, 0.95, 0.8, 0.35);
+    cairo_pattern_add_color_stop_rgba(alone, 1, 1, 0.95, 0.8, 0);
+    cairo_set_source(cr, alone);
+    cairo_paint(cr);
+    cairo_pattern_destroy(alone);
+    Caso caso(808);
+    for (int i = 0; i < 46; ++i) {
+        const double x = caso.tra(1890, 2196), y = caso.tra(-208, 40);
+        if (std::hypot(x - 1968, y + 150) < 24) continue;
+        colore(cr, 0xFFF4D0, 0.35 + 0.6 * caso.reale());
+        cairo_rectangle(cr, x, y, caso.tra(0, 5) == 0 ? 2 : 1, 1);
+        cairo_fill(cr);
+    }
+    colore(cr, 0xFFF1C2);
+    cairo_arc(cr, 1968, -150, 11, 0, 2 * M_PI);
+    cairo_fill(cr);
+    colore(cr, 0xE8D9A8, 0.8);
+    for (auto [x, y, r] : {std::tuple{1964.0, -153.0, 2.5}, {1972.0, -146.0, 1.8}, {1963.0, -144.0, 1.2}}) {
+        cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    // Two ranges far off, paler for the haze, and mist lying in their valleys.
+    for (int k = 0; k < 2; ++k) {
+        const double base = 92 + k * 26;
+        cairo_move_to(cr, A.x0, 200);
+        for (double x = A.x0; x <= A.x1; x += 3)
+            cairo_line_to(cr, x, base - 18 * std::sin(x * 0.023 + k * 2.3) - 9 * std::sin(x * 0.061 + k));
+        cairo_line_to(cr, A.x1, 200);
+        cairo_close_path(cr);
+        colore(cr, k == 0 ? 0x34476E : 0x273758);
+        cairo_fill(cr);
+    }
+    // The gorge's far end, deep and dark, with bands of mist across it.
+    sfumatura(cr, {A.x0, 100, A.x1, 170}, 100, 170, 0x1E2846, 0, 0x1E2846, 1);
+    sfumatura(cr, {A.x0, 170, A.x1, A.y1}, 170, 390, 0x1E2846, 1, 0x020306, 1);
+    for (int i = 0; i < 4; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, 1930 + i * 55, 190 + i * 34);
+        cairo_scale(cr, 90 + 20 * (i % 2), 7 + 2 * i);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        colore(cr, 0x9AB0D8, 0.16 - 0.025 * i);
+        cairo_fill(cr);
+    }
+    // The far side: its cliff, lit on the left by the moon, its face falling into the dark.
+    auto cliff = [&] {
+        cairo_move_to(cr, A.x1, 400);
+        for (int i = std::size(FACCIA_LONTANA) - 1; i >= 0; --i) cairo_line_to(cr, FACCIA_LONTANA[i][0], FACCIA_LONTANA[i][1]);
+        cairo_line_to(cr, 2070, CIGLIO_LONTANO - 3);
+        cairo_line_to(cr, 2120, CIGLIO_LONTANO + 1);
+        cairo_line_to(cr, A.x1, CIGLIO_LONTANO - 4);
+        cairo_close_path(cr);
+    };
+    cliff();
+    colore(cr, 0x4A5470);
+    cairo_fill(cr);
+    cairo_save(cr);
+    cliff();
+    cairo_clip(cr);
+    for (int i = 0; i < 12; ++i) {  // strata
+        const double y = CIGLIO_LONTANO + 14 + i * 22 + caso.tra(-4, 4);
+        cairo_move_to(cr, 2020, y);
+        cairo_curve_to(cr, 2080, y + caso.tra(-5, 5), 2140, y + caso.tra(-5, 5), A.x1, y + caso.tra(-4, 4));
+        colore(cr, 0x2A3048, 0.7);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    }
+    cairo_move_to(cr, FACCIA_LONTANA[0][0] + 2, FACCIA_LONTANA[0][1]);
+    for (const auto& p : FACCIA_LONTANA) cairo_line_to(cr, p[0] + 2, p[1]);
+    colore(cr, 0x9AA8C8, 0.85);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    sfumatura(cr, {2000, CIGLIO_LONTANO, A.x1, A.y1}, CIGLIO_LONTANO + 20, 380, 0x05060C, 0, 0x05060C, 0.95);
+    cairo_restore(cr);
+    cliff();
+    colore(cr, pal::ink, 0.8);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    // The jungle's dark crowns along the far lip, and creepers down its face.
+    for (int i = 0; i < 9; ++i) {
+        const double x = 2048 + i * 19 + caso.tra(-4, 4), y = CIGLIO_LONTANO - 10 - caso.tra(0, 40);
+        rettangolo(cr, x - 2, y, x + 2, CIGLIO_LONTANO, 0x141A22);
+        for (int k = 0; k < 4; ++k) {
+            colore(cr, k % 2 ? 0x1A2A2A : 0x15221F);
+            cairo_arc(cr, x + caso.tra(-12, 12), y - caso.tra(0, 10), 9 + caso.tra(0, 7), 0, 2 * M_PI);
+            cairo_fill(cr);
+        }
+    }
+    for (int i = 0; i < 7; ++i) {
+        const double x = 2040 + i * 22 + caso.tra(0, 8), l = 30 + caso.tra(0, 70);
+        cairo_move_to(cr, x, CIGLIO_LONTANO - 2);
+        cairo_curve_to(cr, x + 4, CIGLIO_LONTANO + l * 0.4, x - 4, CIGLIO_LONTANO + l * 0.7, x + 2, CIGLIO_LONTANO + l);
+        colore(cr, 0x1E3A2A);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    }
+    // The bottom lost in black.
+    sfumatura(cr, {A.x0, 250, A.x1, A.y1}, 250, 392, 0x000000, 0, 0x000000, 1);
+}
+
+// What stands on the near side of the chasm, in front of whatever fills it: the rock under
+// the rim, the ends of the rim and of bookcase 3's floors, the broken wall above.
 void sponda_del_baratro(cairo_t* cr) {
+    // The rock the rim stands on, broken off towards the chasm and in its own shadow.
+    auto roccia = [&] {
+        poligono(cr, {{1886, 186}, {1941, 186}, {1946, 204}, {1937, 228}, {1943, 258}, {1929, 298},
+                      {1934, 338}, {1917, 400}, {1886, 400}});
+    };
+    cairo_save(cr);
+    roccia();
+    cairo_clip(cr);
+    pietra(cr, {1886, 186, 1950, 400}, 63, 0.7);
+    cairo_pattern_t* g = cairo_pattern_create_linear(1890, 0, 1946, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.03, 0.03, 0.05, 0.1);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.03, 0.03, 0.05, 0.6);
+    cairo_set_source(cr, g);
+    cairo_paint(cr);
+    cairo_pattern_destroy(g);
+    sfumatura(cr, {1886, 250, 1950, 400}, 250, 400, 0, 0, 0, 0.85);
+    cairo_restore(cr);
+    roccia();
+    colore(cr, pal::ink);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
     // The floors reach out over the chasm as far as his feet go.
-    pavimento(cr, 1548, 1940, 172);
+    pavimento(cr, BORDO_DESTRO, 1940, 172);
     pavimento(cr, 1680, 1922, -52);
     pavimento(cr, 1680, FINE_SCAFFALE_ALTO, -232);
     // Broken boards at the rim's end.
@@ -404,10 +616,37 @@ void sponda_del_baratro(cairo_t* cr) {
     cairo_line_to(cr, 1940, 180);
     cairo_close_path(cr);
     cairo_fill(cr);
-    pietra(cr, {FINE_SCAFFALE_ALTO, -378, static_cast<double>(LARGHEZZA), -214}, 62, 0.8);
+    // The wall above, its lowest courses broken away over the chasm.
+    auto muro = [&] {
+        poligono(cr, {{FINE_SCAFFALE_ALTO, -378}, {LARGHEZZA, -378}, {LARGHEZZA, -206}, {2180, -200}, {2172, -210},
+                      {2150, -204}, {2136, -214}, {2112, -208}, {2098, -214}, {FINE_SCAFFALE_ALTO, -214}});
+    };
+    cairo_save(cr);
+    muro();
+    cairo_clip(cr);
+    pietra(cr, {FINE_SCAFFALE_ALTO, -378, static_cast<double>(LARGHEZZA), -196}, 62, 0.8);
+    cairo_restore(cr);
+    muro();
+    colore(cr, pal::ink, 0.8);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
 }
 
-Superficie disegna_mondo() {
+void baratro(cairo_t* cr, const Baratro& b) {
+    cairo_save(cr);
+    cairo_rectangle(cr, APERTURA.x0, APERTURA.y0, APERTURA.x1 - APERTURA.x0, APERTURA.y1 - APERTURA.y0);
+    cairo_clip(cr);
+    b.dentro(cr);
+    cairo_restore(cr);
+    sponda_del_baratro(cr);
+    if (b.davanti) b.davanti(cr);
+}
+
+}  // namespace
+
+Superficie disegna_mondo() { return disegna_mondo({gola_di_notte, {}}); }
+
+Superficie disegna_mondo(const Baratro& b) {
     Tela tela(LARGHEZZA, ALTEZZA);
     cairo_t* cr = tela.cr();
     cairo_translate(cr, 0, RIGA_ZERO);
@@ -443,7 +682,6 @@ Superficie disegna_mondo() {
     finestra_ad_arco(cr, 968, -350, 70, 130);
     lampada(cr, 1003, -190, 50);
     gradini_di_pietra(cr);
-    buio(cr, {1000, -42, 1052, 162}, 5, true);
     pietra(cr, {1052, -91, 1070, 40}, 6);  // the tunnel's right wall above the exit
     // The vault.
     pietra(cr, {812, 96, 1000, 110}, 8);
@@ -475,8 +713,9 @@ Superficie disegna_mondo() {
     lampada(cr, 1200, 78, 55);
     lampada(cr, 1330, 78, 55);
     // Exit sill and the two steps down to the rim.
-    rettangolo(cr, 1036, 163, 1052, 169, pal::stone_light);
-    rettangolo(cr, 1040, 168, 1058, 174, pal::stone);
+    // The exit's ledge, where he steps off the plant's top, and a step down to the rim.
+    gradino(cr, 1014, 162, 1049);
+    gradino(cr, 1049, 167, 1062);
     pavimento(cr, 1040, 1366, 172);
     pietra(cr, {1052, 186, 1108, 196}, 12, 0.8);
     pietra(cr, {1130, 186, 1366, B}, 13);
@@ -485,10 +724,10 @@ Superficie disegna_mondo() {
     // Shaft 2: a narrow mouth, a wider chamber below.
     pietra(cr, {1414, 186, 1446, B}, 15);
     pietra(cr, {1612, 186, 1886, B}, 16);
-    buio(cr, {1472, 178, 1548, 200}, 17, false);
+    buio(cr, {1472, 178, BORDO_DESTRO, 200}, 17, false);
     buio(cr, {1446, 200, 1612, 393}, 18, true);
     pietra(cr, {1446, 186, 1472, 200}, 19, 0.85);
-    pietra(cr, {1548, 186, 1612, 200}, 20, 0.85);
+    pietra(cr, {BORDO_DESTRO, 186, 1612, 200}, 20, 0.85);
     pavimento(cr, 1440, 1616, 392, 6);
     lampada(cr, 1580, 300, 45);
 
@@ -497,19 +736,7 @@ Superficie disegna_mondo() {
     libreria(cr, 1556, 1886, -40, 172, {7, 48, 89, 130}, 52);
     libreria(cr, 1662, 1886, -226, -52, {-58, -102, -147, -190}, 53);
     libreria(cr, 1662, FINE_SCAFFALE_ALTO, -378, -232, {-238, -280, -322}, 54);
-    // The chasm: rock walls falling into the dark, where the jungle will open.
-    {
-        Rett abisso{1886, -214, static_cast<double>(LARGHEZZA), B};
-        pietra(cr, abisso, 61, 0.45);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, abisso.y0, 0, abisso.y1);
-        cairo_pattern_add_color_stop_rgba(g, 0, 0.06, 0.05, 0.04, 0.35);
-        cairo_pattern_add_color_stop_rgba(g, 1, 0.02, 0.02, 0.02, 0.95);
-        cairo_set_source(cr, g);
-        cairo_rectangle(cr, abisso.x0, abisso.y0, abisso.x1 - abisso.x0, abisso.y1 - abisso.y0);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
-    }
-    sponda_del_baratro(cr);
+    baratro(cr, b);
 
     // ---- floors and ladders of the left hall -----------------------------------------------
     pavimento(cr, 0, 848, 284, 8);
@@ -521,18 +748,77 @@ Superficie disegna_mondo() {
         if (s.a_pioli) scala_a_pioli(cr, (s.x0 + s.x1) / 2.0 + 40, s.U - 28, s.L);
 
     // The eleven special books, plain among the others.
-    {
-        Caso caso(99);
-        int i = 0;
-        for (const auto& d : DORSI_SPECIALI) libro(cr, d.x, d.y, d.w, d.h, kColoriLibri[(i++ * 5) % 12], caso);
-    }
+    for (const auto& d : DORSI_SPECIALI) dorso_speciale(cr, d.x, d.y, d.w, d.h, tinta_speciale(d.nome), false);
+
+    sostegni_delle_ringhiere(cr);
 
     // The ceiling's cornice over everything.
     legno(cr, 0, T, LARGHEZZA, T + 14);
     rettangolo(cr, 0, T + 14, LARGHEZZA, T + 16, pal::gold, 0.8);
     rettangolo(cr, 0, T + 16, LARGHEZZA, T + 22, pal::ink, 0.25);
 
-    return tela.opaca();
+    Superficie mondo = tela.opaca();
+    ringhiere(mondo);
+    return mondo;
+}
+
+Superficie gradini_che_crollano(int fase) {
+    constexpr int X = 1004, Y = -104, W = 48, H = 63;
+    Tela t(W, H);
+    cairo_t* cr = t.cr();
+    dipingi_superficie(cr, mondo(), X, Y + RIGA_ZERO, W, H);
+    cairo_translate(cr, -X, -Y);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    // Cracks stay off the edges, so the crumbling never shows the picture's square.
+    cairo_rectangle(cr, X + 2, Y + 2, W - 4, H - 4);
+    cairo_clip(cr);
+    // The lip cracks where he will drop through, a little more in each frame.
+    crepe(cr, 1036, -90, 1 + fase, 2 + 2 * fase, 41 + fase);
+    if (fase >= 1) crepe(cr, 1029, -84, fase, 3 + 3 * fase, 52 + fase);
+    if (fase == 2) {
+        // The lip sags and grit trickles from it.
+        rettangolo(cr, 1030, -81, 1050, -79, pal::ink, 0.7);
+        Caso caso(63);
+        for (int i = 0; i < 7; ++i) {
+            const int gx = caso.tra(1028, 1049), gy = caso.tra(-78, -50);
+            rettangolo(cr, gx, gy, gx + 1, gy + 1, i % 2 ? pal::stone_light : pal::stone_shade);
+        }
+    }
+    cairo_reset_clip(cr);
+    if (fase == 3) {
+        // Fallen: the shaft shows through a jagged hole where he drops; the treads he walks
+        // down stay, broken at its edge.
+        const double bordo[][2] = {{1027, -90}, {1029, -86}, {1025, -80}, {1028, -72}, {1024, -63}, {1027, -53},
+                                   {1023, -42}, {1052, -42}, {1052, -77}, {1047, -80}, {1050, -85}, {1046, -90}};
+        auto buco = [&] {
+            cairo_move_to(cr, bordo[0][0], bordo[0][1]);
+            for (const auto& p : bordo) cairo_line_to(cr, p[0], p[1]);
+            cairo_close_path(cr);
+        };
+        cairo_save(cr);
+        buco();
+        cairo_clip(cr);
+        buio(cr, POZZO_DEI_GRADINI, 5, true);
+        // The broken lip's shadow on the shaft's wall.
+        sfumatura(cr, {X, -91, X + W, -60}, -91, -60, 0x080505, 0.75, 0x080505, 0);
+        cairo_restore(cr);
+        // The broken faces: ink on the rim, a lit stone edge along it.
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+        cairo_set_line_width(cr, 1.2);
+        for (int lato = 0; lato < 2; ++lato) {
+            const int da = lato ? 7 : 0, a = lato ? 12 : 7;
+            cairo_move_to(cr, bordo[da][0], bordo[da][1]);
+            for (int i = da + 1; i < a; ++i) cairo_line_to(cr, bordo[i][0], bordo[i][1]);
+            colore(cr, pal::ink);
+            cairo_stroke(cr);
+        }
+        cairo_move_to(cr, bordo[0][0] - 1.5, bordo[0][1] + 1);
+        for (int i = 1; i < 7; ++i) cairo_line_to(cr, bordo[i][0] - 1.5, bordo[i][1]);
+        colore(cr, pal::stone_light, 0.8);
+        cairo_stroke(cr);
+        crepe(cr, 1016, -90, 2, 5, 70);
+    }
+    return t.opaca();
 }
 
 }  // namespace didiv::gen

@@ -95,41 +95,45 @@ void mosca(cairo_t* cr) {
     linea(cr, 56, 19, 59, 24, pal::ink, 1.6);  // proboscis
 }
 
+// Its foot on row 46 stands on the vault's floor; its rim is kept clear of the bar's top edge.
 void vaso(cairo_t* cr) {
     const uint32_t cotto = 0xC0673A, cotto_scuro = 0x97492A, cotto_chiaro = 0xD98A5B;
     auto corpo = [&] {
-        cairo_move_to(cr, 8, 14);
-        cairo_line_to(cr, 45, 14);
+        cairo_move_to(cr, 8, 18);
+        cairo_line_to(cr, 45, 18);
         cairo_line_to(cr, 40, 45);
         cairo_curve_to(cr, 34, 46, 19, 46, 13, 45);
         cairo_close_path(cr);
     };
     pieno(cr, corpo, cotto);
     ombra(cr, corpo, cotto_scuro, 6, 0);
-    linea(cr, 13, 18, 17, 41, cotto_chiaro, 2.5);
+    linea(cr, 13, 22, 17, 41, cotto_chiaro, 2.5);
     cairo_set_line_width(cr, 2);
     corpo();
     colore(cr, pal::ink);
     cairo_stroke(cr);
     auto bordo = [&] {
-        cairo_rectangle(cr, 3, 5, 47, 10);
+        cairo_rectangle(cr, 3, 9, 47, 10);
     };
     pieno(cr, bordo, cotto);
     ombra(cr, bordo, cotto_scuro, 0, 4);
-    linea(cr, 6, 7.5, 40, 7.5, cotto_chiaro, 1.5);
+    linea(cr, 6, 11.5, 40, 11.5, cotto_chiaro, 1.5);
     cairo_set_line_width(cr, 2);
     bordo();
     colore(cr, pal::ink);
     cairo_stroke(cr);
     // Earth inside the rim.
-    auto terra = [&] { ellisse(cr, 26.5, 5.5, 21, 3); };
+    auto terra = [&] { ellisse(cr, 26.5, 9.5, 21, 3); };
     pieno(cr, terra, 0x4A3222, 1.5);
 }
 
+// Sloping down to the right, so that carried at his hip (drawn behind him, 60 rows down his
+// box) it lies under his arm: the crook sticks out behind his back, the cloth passes under his
+// hand at (43, 17) of this picture and the tip comes out in front of him.
 void ombrello(cairo_t* cr) {
     cairo_save(cr);
-    cairo_translate(cr, 33, 24);
-    cairo_rotate(cr, -std::atan2(30.0, 52.0));
+    cairo_translate(cr, 33.7, 17.3);
+    cairo_rotate(cr, std::atan2(0.375, 0.927));
     // Local x runs from the handle (-30) to the tip (+31).
     auto manico = [&] {
         cairo_new_path(cr);
@@ -252,8 +256,9 @@ void nuvola(cairo_t* cr) {
 void forchetta(cairo_t* cr) {
     const uint32_t argento = 0xC9CED4, argento_scuro = 0x8D949C;
     cairo_save(cr);
-    cairo_translate(cr, 17, 25);
+    cairo_translate(cr, 17, 26.2);
     cairo_rotate(cr, 0.38);
+    cairo_scale(cr, 0.87, 0.87);  // clear of the bar's frame above and below
     auto forma = [&] {
         // Four tines, the head, the neck and the handle in one outline.
         cairo_move_to(cr, -7.5, -24);
@@ -288,6 +293,9 @@ void forchetta(cairo_t* cr) {
 
 void tarzan(cairo_t* cr) {
     const uint32_t pelle = 0xE0A93A, pelle_scura = 0xB07F24;
+    cairo_save(cr);
+    cairo_translate(cr, 0, 2);
+    cairo_scale(cr, 1, 0.94);  // clear of the bar's frame above and below
     auto forma = [&] {
         cairo_move_to(cr, 5, 3);
         cairo_line_to(cr, 12, 3);
@@ -334,6 +342,7 @@ void tarzan(cairo_t* cr) {
     colore(cr, pal::ink);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
+    cairo_restore(cr);
 }
 
 void flauto(cairo_t* cr) {
@@ -418,6 +427,9 @@ void corda(cairo_t* cr) {
 
 void libro(cairo_t* cr) {
     const uint32_t rosso = pal::book_red, rosso_scuro = sfuma(pal::book_red, 0.7);
+    cairo_save(cr);
+    cairo_translate(cr, 0, 1.5);
+    cairo_scale(cr, 1, 0.95);  // clear of the bar's frame above and below
     // The block of pages, seen at the fore-edge.
     auto pagine = [&] {
         cairo_move_to(cr, 33, 4);
@@ -459,6 +471,7 @@ void libro(cairo_t* cr) {
     copertina();
     colore(cr, pal::ink);
     cairo_stroke(cr);
+    cairo_restore(cr);
 }
 
 }  // namespace

@@ -445,8 +445,9 @@ Superficie pagina(const Testo& t, int numero) {
         schizzo_burrone(cr);
     testo(cr, t.didascalia, "DejaVu Serif Italic 8", 30, 300, seppia, Allinea::centro, 156);
 
-    // Right page: the text and the page numbers.
-    testo(cr, t.corpo, "DejaVu Serif 9", 216, 44, pal::ink, Allinea::sinistra, 162);
+    // Right page: the text, as far from the page's outer edge as the left page's words are
+    // from theirs, and the page numbers.
+    testo(cr, t.corpo, "DejaVu Serif 9", 216, 44, pal::ink, Allinea::sinistra, 150);
     testo(cr, std::to_string(t.foglio * 2), "DejaVu Serif 8", 107, 352, seppia, Allinea::centro);
     testo(cr, std::to_string(t.foglio * 2 + 1), "DejaVu Serif 8", 293, 352, seppia, Allinea::centro);
     return tela.opaca();

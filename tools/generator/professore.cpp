@@ -1,4 +1,4 @@
-// The professor in every pose of the game window, and the railing that passes in front of him.
+// The professor in every pose of the game window.
 
 #include <cmath>
 #include <utility>
@@ -173,8 +173,16 @@ void ombrello(cairo_t* cr, Punto punta, double angolo, double lunghezza) {
     cairo_rotate(cr, angolo);
     // Shaft and crook handle first: the canopy lies over the top of the shaft.
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    // The same umbrella as the closed one: a steel shaft, a walnut crook, blue cloth.
     for (int passata = 0; passata < 2; ++passata) {
         cairo_move_to(cr, 0, 6);
+        cairo_line_to(cr, 0, lunghezza - 3);
+        colore(cr, passata == 0 ? pal::ink : 0xB8BEC6);
+        cairo_set_line_width(cr, passata == 0 ? 3.6 : 1.6);
+        cairo_stroke(cr);
+    }
+    for (int passata = 0; passata < 2; ++passata) {
+        cairo_move_to(cr, 0, lunghezza - 3);
         cairo_line_to(cr, 0, lunghezza);
         cairo_curve_to(cr, 0, lunghezza + 5, -6, lunghezza + 5, -6, lunghezza + 1);
         colore(cr, passata == 0 ? pal::ink : pal::walnut_light);
@@ -195,7 +203,7 @@ void ombrello(cairo_t* cr, Punto punta, double angolo, double lunghezza) {
         cairo_close_path(cr);
     };
     cupola();
-    colore(cr, pal::book_red);
+    colore(cr, pal::book_blue);
     cairo_fill(cr);
     // Alternate panels a shade darker, the right-hand side darker still.
     cairo_save(cr);
@@ -207,10 +215,10 @@ void ombrello(cairo_t* cr, Punto punta, double angolo, double lunghezza) {
         cairo_line_to(cr, x0 * 1.1, h + 2);
         cairo_line_to(cr, x1 * 1.1, h + 2);
         cairo_close_path(cr);
-        colore(cr, i % 2 ? 0xB8362E : pal::book_red);
+        colore(cr, i % 2 ? sfuma(pal::book_blue, 1.18) : pal::book_blue);
         cairo_fill(cr);
     }
-    colore(cr, 0x6E1D19, 0.45);
+    colore(cr, sfuma(pal::book_blue, 0.5), 0.45);
     cairo_rectangle(cr, 8, -2, 30, h + 4);
     cairo_fill(cr);
     colore(cr, 0xFFFFFF, 0.25);
@@ -307,94 +315,6 @@ Coppia stordito(int fotogramma) {
     });
 }
 
-// A walnut balustrade: handrail, turned balusters and a bottom rail between square posts at
-// both ends of the short copy (238 columns) and at the end of the long one.
-Coppia ringhiera() {
-    return dipingi(400, 60, [](cairo_t* cr) {
-        auto piena = [&](uint32_t fondo) {
-            colore(cr, fondo);
-            cairo_fill_preserve(cr);
-            colore(cr, pal::ink);
-            cairo_set_line_width(cr, 1.0);
-            cairo_stroke(cr);
-        };
-        auto pilastro = [&](double x0) {
-            cairo_rectangle(cr, x0 + 0.5, 2.5, 11, 56.5);
-            piena(pal::walnut);
-            cairo_rectangle(cr, x0 + 0.5, 2.5, 11, 56.5);
-            cairo_clip(cr);
-            colore(cr, pal::walnut_shade);
-            cairo_rectangle(cr, x0 + 8, 0, 4, 60);
-            cairo_fill(cr);
-            colore(cr, pal::walnut_light);
-            cairo_rectangle(cr, x0 + 1, 0, 2, 60);
-            cairo_fill(cr);
-            cairo_reset_clip(cr);
-            cairo_rectangle(cr, x0 + 0.5, 2.5, 11, 56.5);
-            colore(cr, pal::ink);
-            cairo_set_line_width(cr, 1.0);
-            cairo_stroke(cr);
-            cairo_rectangle(cr, x0 + 0.5, 0.5, 11, 5);
-            piena(pal::walnut_light);
-            for (double y : {14.0, 44.0}) {
-                cairo_rectangle(cr, x0 + 3, y, 6, 8);
-                colore(cr, pal::walnut_shade);
-                cairo_set_line_width(cr, 1.0);
-                cairo_stroke(cr);
-            }
-        };
-        const double pilastri[] = {0, 226, 388};
-        // Balusters, then the rails over their ends, then the posts.
-        for (double x = 20; x < 388; x += 16) {
-            bool libero = true;
-            for (double p : pilastri) if (x > p - 8 && x < p + 20) libero = false;
-            if (!libero) continue;
-            const double c = x + 0.5;
-            cairo_move_to(cr, c - 2.5, 9);
-            cairo_line_to(cr, c + 2.5, 9);
-            cairo_line_to(cr, c + 2.5, 13);
-            cairo_curve_to(cr, c + 5, 16, c + 5.5, 26, c + 3.5, 33);
-            cairo_curve_to(cr, c + 2, 38, c + 2, 41, c + 3, 44);
-            cairo_line_to(cr, c + 3, 51);
-            cairo_line_to(cr, c - 3, 51);
-            cairo_line_to(cr, c - 3, 44);
-            cairo_curve_to(cr, c - 2, 41, c - 2, 38, c - 3.5, 33);
-            cairo_curve_to(cr, c - 5.5, 26, c - 5, 16, c - 2.5, 13);
-            cairo_close_path(cr);
-            colore(cr, pal::walnut);
-            cairo_fill_preserve(cr);
-            cairo_save(cr);
-            cairo_clip_preserve(cr);
-            colore(cr, pal::walnut_shade);
-            cairo_rectangle(cr, c + 1.5, 0, 6, 60);
-            cairo_fill(cr);
-            colore(cr, pal::walnut_light);
-            cairo_rectangle(cr, c - 6, 0, 4.5, 60);
-            cairo_fill(cr);
-            cairo_restore(cr);
-            colore(cr, pal::ink);
-            cairo_set_line_width(cr, 1.0);
-            cairo_stroke(cr);
-        }
-        for (double y : {4.5, 50.5}) {
-            const double alto = y < 10 ? 6 : 7;
-            cairo_rectangle(cr, 0.5, y, 399, alto);
-            colore(cr, pal::walnut);
-            cairo_fill_preserve(cr);
-            colore(cr, pal::ink);
-            cairo_set_line_width(cr, 1.0);
-            cairo_stroke(cr);
-            colore(cr, pal::walnut_light);
-            cairo_rectangle(cr, 1, y + 1, 398, 1.5);
-            cairo_fill(cr);
-            colore(cr, pal::walnut_shade);
-            cairo_rectangle(cr, 1, y + alto - 2, 398, 1.5);
-            cairo_fill(cr);
-        }
-        for (double p : pilastri) pilastro(p);
-    });
-}
-
 }  // namespace
 
 PRODUTTORE(professore) {
@@ -438,7 +358,6 @@ PRODUTTORE(professore) {
         out.immagine("Picture62", i, std::move(s.first));
         out.immagine("Picture61", i, std::move(s.second));
     }
-    out.coppia("Picture15", ringhiera());
 }
 
 }  // namespace didiv::gen

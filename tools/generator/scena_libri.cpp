@@ -1,12 +1,17 @@
 // The bookshelf pieces: glowing spines and their title labels, the red book lying flat, the
-// open costume book, and the stone steps that crumble under the professor.
+// open costume book, and the stone steps that crumble under the professor (cut from the world).
 
 #include <pango/pangocairo.h>
 
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "generatore.h"
+#include "libri_speciali.h"
+#include "livello_mappa.h"
+#include "livello_pianta.h"
 #include "tela.h"
 
 namespace didiv::gen {
@@ -22,31 +27,41 @@ void rettangolo(cairo_t* cr, double x, double y, double w, double h, uint32_t c)
     cairo_fill(cr);
 }
 
-// A lit spine filling its whole box: a halo, the cloth lightened, gilt bands and a title plate.
-Superficie dorso_acceso(int w, int h, uint32_t tinta) {
-    Tela t(w, h);
-    cairo_t* cr = t.cr();
+}  // namespace
+
+void dorso_speciale(cairo_t* cr, int x, int y, int w, int h, uint32_t tinta, bool acceso) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    rettangolo(cr, 0, 0, w, h, alone);
-    rettangolo(cr, 1, 0, w - 2, h, alone_forte);
-    // Dark cloth lights up more than a bright one, which would melt into the halo.
+    // Dark cloth lights up more than a bright one, which would melt into the glow.
     const double luce = 0.299 * (tinta >> 16) + 0.587 * ((tinta >> 8) & 0xFF) + 0.114 * (tinta & 0xFF);
-    const uint32_t base = sfuma(tinta, luce > 120 ? 1.05 : 1.45);
-    rettangolo(cr, 2, 1, w - 4, h - 2, base);
-    rettangolo(cr, 2, 1, 2, h - 2, sfuma(base, 1.25));       // light from the left
-    rettangolo(cr, w - 4, 1, 2, h - 2, sfuma(base, 0.78));   // shade on the right
+    const uint32_t base = acceso ? sfuma(tinta, luce > 120 ? 1.2 : 1.55) : tinta;
+    rettangolo(cr, 0, 0, w, h, acceso ? alone_forte : sfuma(tinta, 0.45));
+    rettangolo(cr, 1, 1, w - 2, h - 2, base);
+    rettangolo(cr, 1, 1, 2, h - 2, sfuma(base, 1.25));      // light from the left
+    rettangolo(cr, w - 3, 1, 2, h - 2, sfuma(base, 0.78));  // shade on the right
     // Gilt bands near both ends, and a small plate in between.
-    for (int y : {3, h - 6}) {
-        rettangolo(cr, 2, y, w - 4, 1, 0xFFE7A0);
-        rettangolo(cr, 2, y + 2, w - 4, 1, pal::gold);
+    const uint32_t oro = acceso ? 0xFFE7A0 : pal::gold, oro_scuro = acceso ? pal::gold : sfuma(pal::gold, 0.75);
+    for (int r : {3, h - 6}) {
+        rettangolo(cr, 1, r, w - 2, 1, oro);
+        rettangolo(cr, 1, r + 2, w - 2, 1, oro_scuro);
     }
     const int ph = std::max(5, h / 4);
     const int py = h / 2 - ph / 2 - 1;
-    rettangolo(cr, 4, py, w - 8, ph, sfuma(pal::gold, 1.15));
-    rettangolo(cr, 5, py + 1, w - 10, ph - 2, sfuma(base, 0.7));
-    for (int y = py + 2; y < py + ph - 2; y += 2) rettangolo(cr, 6, y, std::max(1, w - 12), 1, 0xFFE7A0);
-    // A few sparkles on the halo.
-    for (auto [x, y] : {std::pair{0, h / 5}, {w - 1, h / 2}, {0, (4 * h) / 5}}) rettangolo(cr, x, y, 1, 1, 0xFFFFFF);
+    rettangolo(cr, 3, py, w - 6, ph, acceso ? sfuma(pal::gold, 1.15) : pal::gold);
+    rettangolo(cr, 4, py + 1, w - 8, ph - 2, sfuma(base, 0.7));
+    for (int r = py + 2; r < py + ph - 2; r += 2) rettangolo(cr, 5, r, std::max(1, w - 10), 1, oro);
+    if (acceso)
+        for (auto [sx, sy] : {std::pair{0, h / 5}, {w - 1, h / 2}, {0, (4 * h) / 5}}) rettangolo(cr, sx, sy, 1, 1, 0xFFFFFF);
+    cairo_restore(cr);
+}
+
+namespace {
+
+// A lit spine on its own picture, the size of its hot spot.
+Superficie dorso_acceso(int w, int h, uint32_t tinta) {
+    Tela t(w, h);
+    dorso_speciale(t.cr(), 0, 0, w, h, tinta, true);
     return t.opaca();
 }
 
@@ -182,133 +197,6 @@ Superficie libro_aperto(bool acceso) {
     return t.opaca();
 }
 
-// A deterministic scatter of numbers for stones and cracks.
-struct Dado {
-    uint32_t s;
-    double operator()() {
-        s = s * 1664525u + 1013904223u;
-        return (s >> 8) / 16777216.0;
-    }
-};
-
-// One dressed stone: ink joint, body, lit top edge, shaded bottom edge.
-void pietra(cairo_t* cr, double x, double y, double w, double h, double angolo = 0) {
-    cairo_save(cr);
-    cairo_translate(cr, x + w / 2, y + h / 2);
-    cairo_rotate(cr, angolo);
-    cairo_translate(cr, -w / 2, -h / 2);
-    rettangolo(cr, 0, 0, w, h, pal::ink);
-    rettangolo(cr, 1, 1, w - 2, h - 2, pal::stone);
-    rettangolo(cr, 1, 1, w - 2, 1, pal::stone_light);
-    rettangolo(cr, 1, 1, 1, h - 2, pal::stone_light);
-    rettangolo(cr, 1, h - 2, w - 2, 1, pal::stone_shade);
-    cairo_restore(cr);
-}
-
-// The stone steps at the pit's lip, a slab over the tunnel: 0 to 2 ever more broken, 3 fallen.
-Superficie gradini(int fase) {
-    Tela t(48, 63);
-    cairo_t* cr = t.cr();
-    const uint32_t buio = 0x1E1C1A;
-    rettangolo(cr, 0, 0, 48, 63, sfuma(pal::stone_shade, 0.55));
-    // The tunnel under the slab, lined with stone at both sides.
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 28, 0, 63);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.22, 0.21, 0.19);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.07, 0.06, 0.05);
-    cairo_set_source(cr, g);
-    cairo_rectangle(cr, 0, 13, 48, 50);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    for (int r = 0; r < 5; ++r) {
-        const double y = 30 + r * 7;
-        pietra(cr, -4 + (r % 2) * 3, y, 9, 7);
-        pietra(cr, 43 - (r % 2) * 3, y, 9, 7);
-    }
-    // The step above and to the left, from which he comes down.
-    pietra(cr, -3, 4, 13, 10);
-
-    Dado dado{77u + static_cast<uint32_t>(fase)};
-    if (fase < 3) {
-        // Two courses of wide stones; from frame 2 the middle sags as the slab breaks.
-        const double xs[] = {-4, 12, 28, 44};
-        for (int corso = 0; corso < 2; ++corso) {
-            for (int i = 0; i < 3; ++i) {
-                const double x = xs[i] + (corso ? 8 : 0) - (corso && i == 2 ? 0 : 0);
-                const double centro = std::abs(x + 8 - 24) / 24.0;  // 0 in the middle
-                const double cede = fase == 2 ? (1 - centro) * 5 : fase == 1 ? (1 - centro) * 1 : 0;
-                const double ang = fase == 2 ? (x + 8 < 24 ? 0.12 : -0.12) : 0;
-                pietra(cr, x, 13 + corso * 8 + cede, 16, 8, ang);
-            }
-            if (corso) pietra(cr, -12, 21, 16, 8);
-        }
-        // The tread's worn top.
-        if (fase == 0) rettangolo(cr, 0, 13, 48, 1, pal::stone_light);
-        // Cracks, longer in each frame.
-        colore(cr, buio);
-        cairo_set_line_width(cr, 1);
-        for (int i = 0; i < 1 + fase * 2; ++i) {
-            double x = 14 + dado() * 20, y = 13.5;
-            cairo_move_to(cr, x, y);
-            for (int k = 0; k < 2 + fase * 2; ++k) {
-                x += dado() * 4 - 2;
-                y += 2 + dado() * 2;
-                cairo_line_to(cr, x, y);
-            }
-            cairo_stroke(cr);
-        }
-        // Grit trickling into the tunnel.
-        for (int i = 0; i < fase * 6; ++i) {
-            colore(cr, i % 2 ? pal::stone_light : pal::stone);
-            const double d = 1 + (i % 3 == 0);
-            cairo_rectangle(cr, std::floor(14 + dado() * 20), std::floor(33 + dado() * 28), d, d);
-            cairo_fill(cr);
-        }
-    } else {
-        // Only broken stubs are left at the sides; the tunnel lies open.
-        colore(cr, pal::ink);
-        cairo_move_to(cr, 0, 13);
-        cairo_line_to(cr, 9, 13);
-        cairo_line_to(cr, 12, 17);
-        cairo_line_to(cr, 8, 21);
-        cairo_line_to(cr, 10, 25);
-        cairo_line_to(cr, 4, 29);
-        cairo_line_to(cr, 0, 29);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        colore(cr, pal::stone);
-        cairo_move_to(cr, 0, 14);
-        cairo_line_to(cr, 8, 14);
-        cairo_line_to(cr, 10.5, 17);
-        cairo_line_to(cr, 7, 21);
-        cairo_line_to(cr, 8.5, 24.5);
-        cairo_line_to(cr, 3.5, 28);
-        cairo_line_to(cr, 0, 28);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        colore(cr, pal::ink);
-        cairo_move_to(cr, 48, 13);
-        cairo_line_to(cr, 38, 13);
-        cairo_line_to(cr, 36, 18);
-        cairo_line_to(cr, 40, 22);
-        cairo_line_to(cr, 39, 27);
-        cairo_line_to(cr, 48, 29);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        colore(cr, pal::stone_shade);
-        cairo_move_to(cr, 48, 14);
-        cairo_line_to(cr, 39, 14);
-        cairo_line_to(cr, 37.5, 18);
-        cairo_line_to(cr, 41, 22);
-        cairo_line_to(cr, 40, 26);
-        cairo_line_to(cr, 48, 28);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        rettangolo(cr, 0, 14, 8, 1, pal::stone_light);
-        rettangolo(cr, 39, 14, 9, 1, pal::stone_light);
-    }
-    return t.opaca();
-}
-
 }  // namespace
 
 PRODUTTORE(scena_libri) {
@@ -316,20 +204,18 @@ PRODUTTORE(scena_libri) {
     out.immagine("Picture23", 1, libro_rosso(true));
     out.immagine("Picture57", 0, libro_aperto(false));
     out.immagine("Picture57", 1, libro_aperto(true));
-    for (int i = 0; i < 4; ++i) out.immagine("Picture38", i, gradini(i));
+    for (int i = 0; i < 4; ++i) out.immagine("Picture38", i, gradini_che_crollano(i));
 
-    // The lit spines, each the size of its hot spot.
-    out.immagine("Picture21", 0, dorso_acceso(17, 32, pal::book_blue));
-    out.immagine("Picture24", 0, dorso_acceso(14, 20, pal::book_green));
-    out.immagine("Picture27", 0, dorso_acceso(13, 25, pal::book_ochre));
-    out.immagine("Picture29", 0, dorso_acceso(17, 26, pal::book_red));
-    out.immagine("Picture45", 0, dorso_acceso(15, 30, pal::book_green));
-    out.immagine("Picture49", 0, dorso_acceso(15, 25, pal::book_blue));
-    out.immagine("Picture51", 0, dorso_acceso(14, 25, 0x5A6E8C));
-    out.immagine("Picture50", 0, dorso_acceso(14, 25, pal::book_red));
-    out.immagine("Picture59", 0, dorso_acceso(15, 25, 0x2F6B2A));
-    out.immagine("Picture60", 0, dorso_acceso(14, 25, pal::book_ochre));
-    out.immagine("Picture58", 0, dorso_acceso(15, 25, 0x6B3A6E));
+    // The lit spines, each the size and place of the plain one in the world.
+    const std::pair<std::string_view, const char*> accesi[] = {
+        {"pagina 1", "Picture21"}, {"ombrello", "Picture24"},      {"vaso", "Picture27"},
+        {"mosca", "Picture29"},    {"seme", "Picture45"},          {"forchetta", "Picture49"},
+        {"nuvola", "Picture51"},   {"pagina 7", "Picture50"},      {"libro giungla", "Picture59"},
+        {"corda", "Picture60"},    {"flauto", "Picture58"},
+    };
+    for (const auto& d : livello::DORSI_SPECIALI)
+        for (const auto& [nome, controllo] : accesi)
+            if (nome == d.nome) out.immagine(controllo, 0, dorso_acceso(d.w, d.h, tinta_speciale(d.nome)));
 
     // Their title labels.
     out.immagine("Picture22", 0, etichetta(180, 38, "Memorie di uno scaffale", "Ottavio Polverini"));

@@ -1,91 +1,119 @@
 // The storm over the vase (lightning, flash, rain) and the bean plant in three stages.
 
+#include <algorithm>
 #include <cmath>
 
 #include "generatore.h"
+#include "livello_mappa.h"
+#include "livello_pianta.h"
 #include "tela.h"
 
 namespace didiv::gen {
 
 namespace {
 
-void rgb(cairo_pattern_t* p, double o, uint32_t c, double a = 1) {
-    cairo_pattern_add_color_stop_rgba(p, o, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0, a);
+// The storm is composed over the world picture under it, at (996, 196). What it adds fades to
+// nothing two pixels from the left, right and bottom edges, so the square never shows; at the
+// top it comes straight out of the cloud, which lies over that edge while the storm lasts.
+constexpr int X = 996, Y = 196, LATO = 50;
+
+double morbido(double a, double b, double v) {
+    const double t = std::clamp((v - a) / (b - a), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
 }
 
-// The dark air of the vault under the cloud.
-void cielo(cairo_t* cr, double lampo) {
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 50);
-    rgb(g, 0, lampo > 0 ? 0xC8C4B0 : 0x3A3F48);
-    rgb(g, 1, lampo > 0 ? 0x8E8A7A : 0x4A4A4A);
-    cairo_set_source(cr, g);
-    cairo_paint(cr);
-    cairo_pattern_destroy(g);
-    if (lampo > 0) {
-        cairo_pattern_t* r = cairo_pattern_create_radial(25, 20, 2, 25, 20, 34);
-        rgb(r, 0, 0xFFFFF0, 0.95);
-        rgb(r, 1, 0xFFF2A0, 0.0);
+// How much of the storm shows at each pixel: 0 on the outer ring, 1 inside.
+cairo_surface_t* dissolvenza() {
+    cairo_surface_t* m = cairo_image_surface_create(CAIRO_FORMAT_A8, LATO, LATO);
+    cairo_surface_flush(m);
+    unsigned char* d = cairo_image_surface_get_data(m);
+    const int stride = cairo_image_surface_get_stride(m);
+    for (int y = 0; y < LATO; ++y)
+        for (int x = 0; x < LATO; ++x) {
+            const double lati = morbido(2, 9, std::min(x, LATO - 1 - x)) * morbido(2, 7, LATO - 1 - y);
+            d[y * stride + x] = static_cast<unsigned char>(std::lround(255 * lati));
+        }
+    cairo_surface_mark_dirty(m);
+    return m;
+}
+
+// Draws the layer that `disegno` makes, seen through the fade.
+template <class Disegno>
+void sfumato(cairo_t* cr, cairo_surface_t* dissolve, Disegno&& disegno) {
+    cairo_push_group(cr);
+    disegno();
+    cairo_pop_group_to_source(cr);
+    cairo_mask_surface(cr, dissolve, 0, 0);
+}
+
+// The bolt from the cloud: down the left of the frame, where he does not stand in front of it
+// when he waits by the vase, with a fork of it striking the fork's tines.
+void fulmine(cairo_t* cr) {
+    const double tronco[][2] = {{17, -1}, {11, 12}, {16, 14}, {8, 29}, {13, 31}, {7, 43}};
+    const double ramo[][2] = {{12, 22}, {21, 27}, {18, 31}, {29, 41}};
+    auto linea = [&](const auto& punti, double larghezza, uint32_t c) {
+        cairo_move_to(cr, punti[0][0], punti[0][1]);
+        for (const auto& q : punti) cairo_line_to(cr, q[0], q[1]);
+        colore(cr, c);
+        cairo_set_line_width(cr, larghezza);
+        cairo_stroke(cr);
+    };
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    linea(ramo, 4.2, pal::ink);
+    linea(ramo, 2.2, 0xFFE45C);
+    linea(tronco, 6, pal::ink);
+    linea(tronco, 4, 0xFFE45C);
+    linea(tronco, 1.4, 0xFFFFF4);
+}
+
+// A glow around the bolt; `forte` for the flash, which lights the vault round it.
+void bagliore(cairo_t* cr, cairo_surface_t* dissolve, bool forte) {
+    sfumato(cr, dissolve, [&] {
+        // Round, and gone before the edges, so the square does not show even in the flash.
+        cairo_pattern_t* r = cairo_pattern_create_radial(17, 22, 1, 17, 22, forte ? 17 : 12);
+        cairo_pattern_add_color_stop_rgba(r, 0, 1, 1, 0.92, forte ? 1 : 0.7);
+        cairo_pattern_add_color_stop_rgba(r, 0.55, 1, 0.96, 0.7, forte ? 0.8 : 0.3);
+        cairo_pattern_add_color_stop_rgba(r, 1, 1, 0.92, 0.55, 0);
         cairo_set_source(cr, r);
         cairo_paint(cr);
         cairo_pattern_destroy(r);
-    }
+    });
 }
 
-void fulmine(cairo_t* cr) {
-    const double p[][2] = {{27, 0}, {19, 18}, {26, 19}, {17, 36}, {24, 37}, {14, 50},
-                           {33, 30}, {26, 29}, {35, 14}, {28, 13}, {34, 0}};
-    auto traccia = [&] {
-        cairo_move_to(cr, p[0][0], p[0][1]);
-        for (const auto& q : p) cairo_line_to(cr, q[0], q[1]);
-        cairo_close_path(cr);
-    };
-    traccia();
-    colore(cr, pal::ink);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    traccia();
-    colore(cr, 0xFFE45C);
-    cairo_fill(cr);
-    cairo_move_to(cr, 27.5, 2);
-    cairo_line_to(cr, 21, 17);
-    colore(cr, 0xFFFFE0);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-}
-
-// Rain streaks falling; each frame moves them a third of their spacing down.
-void pioggia(cairo_t* cr, int fase) {
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (int col = 0; col < 9; ++col) {
-        const double x0 = 3 + col * 5.5 + (col % 2) * 1.5;
-        for (int k = -1; k < 4; ++k) {
-            const double y = k * 15 + fase * 5 + (col % 3) * 5;
-            cairo_move_to(cr, x0, y);
-            cairo_line_to(cr, x0 - 1.5, y + 7);
-            colore(cr, col % 2 ? 0x9CC8F0 : 0xD4E8FA);
-            cairo_set_line_width(cr, 1.3);
-            cairo_stroke(cr);
+// Rain from the cloud: the air darkens and streaks fall; each frame moves them a third of
+// their spacing down.
+void pioggia(cairo_t* cr, cairo_surface_t* dissolve, int fase) {
+    sfumato(cr, dissolve, [&] {
+        colore(cr, 0x1C2430, 0.4);
+        cairo_paint(cr);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        for (int col = 0; col < 9; ++col) {
+            const double x0 = 3 + col * 5.5 + (col % 2) * 1.5;
+            for (int k = -1; k < 4; ++k) {
+                const double y = k * 15 + fase * 5 + (col % 3) * 5;
+                cairo_move_to(cr, x0, y);
+                cairo_line_to(cr, x0 - 1.5, y + 8);
+                colore(cr, col % 2 ? 0xA8D2F6 : 0xE4F2FF);
+                cairo_set_line_width(cr, 1.4);
+                cairo_stroke(cr);
+            }
         }
-    }
-    // Splashes at the bottom, where the drops reach the vase.
-    colore(cr, 0xD4E8FA);
-    for (int i = 0; i < 4; ++i) {
-        const double x = 6 + ((i * 13 + fase * 7) % 40);
-        cairo_arc(cr, x, 48, 1.5, M_PI, 2 * M_PI);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
-    }
+    });
 }
 
-Superficie tempesta(int n) {
-    Tela t(50, 50);
+Superficie tempesta(int n, const Superficie& mondo) {
+    Tela t(LATO, LATO);
     cairo_t* cr = t.cr();
-    cielo(cr, n == 1 ? 1 : 0);
+    dipingi_superficie(cr, mondo, X, Y + livello::RIGA_ZERO, LATO, LATO);
+    cairo_surface_t* dissolve = dissolvenza();
     if (n <= 1) {
+        bagliore(cr, dissolve, n == 1);
         fulmine(cr);
     } else {
-        pioggia(cr, n - 2);
+        pioggia(cr, dissolve, n - 2);
     }
+    cairo_surface_destroy(dissolve);
     return t.opaca();
 }
 
@@ -168,7 +196,7 @@ std::pair<Superficie, Superficie> pianta(int w, int h, int stadio) {
 }  // namespace
 
 PRODUTTORE(scena_pianta) {
-    for (int i = 0; i < 5; ++i) out.immagine("Picture56", i, tempesta(i));
+    for (int i = 0; i < 5; ++i) out.immagine("Picture56", i, tempesta(i, mondo()));
     const int misure[3][2] = {{23, 180}, {34, 270}, {45, 360}};
     for (int i = 0; i < 3; ++i) {
         auto [m, im] = pianta(misure[i][0], misure[i][1], i);

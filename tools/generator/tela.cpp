@@ -30,6 +30,25 @@ void ellisse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_restore(cr);
 }
 
+void dipingi_superficie(cairo_t* cr, const Superficie& s, int sx, int sy, int w, int h) {
+    cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    cairo_surface_flush(img);
+    unsigned char* d = cairo_image_surface_get_data(img);
+    const int stride = cairo_image_surface_get_stride(img);
+    for (int y = 0; y < h; ++y) {
+        auto* r = reinterpret_cast<uint32_t*>(d + static_cast<size_t>(y) * stride);
+        for (int x = 0; x < w; ++x) r[x] = static_cast<uint32_t>(s.Point(sx + x, sy + y)) & 0xFFFFFFu;
+    }
+    cairo_surface_mark_dirty(img);
+    cairo_save(cr);
+    cairo_set_source_surface(cr, img, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(img);
+}
+
 std::pair<int, int> testo(cairo_t* cr, const std::string& utf8, const std::string& font, double x,
                           double y, uint32_t rgb, Allinea a, int larghezza_a_capo) {
     PangoLayout* layout = pango_cairo_create_layout(cr);

@@ -35,6 +35,9 @@ void colore(cairo_t* cr, uint32_t rgb, double alfa = 1.0);
 // Adds an ellipse to the path as a sub-path of its own.
 void ellisse(cairo_t* cr, double cx, double cy, double rx, double ry);
 
+// Paints the w x h part of a picture at (sx, sy) with its top-left at (0, 0) of user space.
+void dipingi_superficie(cairo_t* cr, const Superficie& s, int sx, int sy, int w, int h);
+
 enum class Allinea { sinistra, centro, destra };
 
 // Draws UTF-8 text with a Pango font description ("DejaVu Serif Bold 20"); y is the top of
