@@ -9,6 +9,8 @@ XVFB_PID=""
 GIOCO_PID=""
 W=""
 AUDIO="$TMP/audio.raw"
+# The program that is started; a test may point it at a copy beside damaged data files.
+PROGRAMMA="$BUILD/didiv"
 
 pulisci() {
     [ -n "$GIOCO_PID" ] && kill -9 "$GIOCO_PID" 2>/dev/null
@@ -48,7 +50,7 @@ avvia_gioco() {
     export DISPLAY=":$(head -n1 "$TMP/display")"
 
     # No sound card in CI: the mixed output goes to a file at the pace of a real device.
-    (cd "$TMP" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$AUDIO" exec "$BUILD/didiv") >"$TMP/gioco.log" 2>&1 &
+    (cd "$TMP" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$AUDIO" exec "$PROGRAMMA") >"$TMP/gioco.log" 2>&1 &
     GIOCO_PID=$!
 
     local inizio=""

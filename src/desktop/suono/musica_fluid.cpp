@@ -104,15 +104,13 @@ void MusicaFluid::SetMasterVolume(int32_t volume) {
 }
 
 void MusicaFluid::LoadSegment(const std::string& file) {
-    // The player would only notice a bad file once playing: look first.
-    if (!fluid_is_midifile(file.c_str())) {
-        std::error_code ec;
-        solleva(std::filesystem::exists(file, ec) ? ERR_FORMATO_FILE : ERR_FILE_NON_TROVATO);
-    }
     std::ifstream f(file, std::ios::binary);
     if (!f) solleva(ERR_FILE_NON_TROVATO);
     std::vector<uint8_t> dati((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad() || dati.empty()) solleva(ERR_FORMATO_FILE);
+    if (f.bad()) solleva(ERR_FORMATO_FILE);
+    // The player would meet a damaged file only while playing, and try it again at every
+    // callback: refuse it here, once.
+    contenuto_ = leggi_brano_midi(dati.data(), dati.size());
     segmento_ = std::move(dati);
 }
 
@@ -132,8 +130,10 @@ void MusicaFluid::PlaySegment() {
     fluid_synth_all_sounds_off(synth_, -1);
     fluid_player_t* p = new_fluid_player(synth_);
     if (!p) solleva(ERR_COMPONENTE);
+    // A piece of no length repeated would never let the player return.
+    const bool ripeti = ripeti_ && contenuto_.durata_tick > 0;
     if (fluid_player_add_mem(p, segmento_.data(), segmento_.size()) != FLUID_OK ||
-        fluid_player_set_loop(p, ripeti_ ? -1 : 1) != FLUID_OK || fluid_player_play(p) != FLUID_OK) {
+        fluid_player_set_loop(p, ripeti ? -1 : 1) != FLUID_OK || fluid_player_play(p) != FLUID_OK) {
         delete_fluid_player(p);
         solleva(ERR_FORMATO_FILE);
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/midi.h"
 #include "audio/mixer.h"
 #include "platform/audio.h"
 
@@ -26,6 +27,8 @@ public:
     void SetPort(int32_t porta, int32_t gruppi_canali) override;
     void SetMasterAutoDownload(bool attivo) override;
     void SetMasterVolume(int32_t volume) override;
+    // Reads and checks the whole file: a missing one is error 53, one that cannot be read to
+    // its end error 321, and the piece loaded before stays.
     void LoadSegment(const std::string& file) override;
     void ConfiguraSegmento(int32_t valore) override;
     void PlaySegment() override;
@@ -41,6 +44,7 @@ private:
     _fluid_player_t* player_ = nullptr;  // changed only under the mixer's lock
     std::atomic<bool> soundfont_{false};
     std::vector<uint8_t> segmento_;      // the last piece loaded
+    BranoMidi contenuto_;                // and what the reader found in it
     bool ripeti_ = false;
 };
 

@@ -1,0 +1,95 @@
+// The real MIDI player: FluidSynth with the installed soundfont, rendered through the mixer
+// as fast as the test asks, with no sound output.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "audio/mixer.h"
+#include "desktop/suono/musica_fluid.h"
+#include "platform/errori_runtime.h"
+
+namespace didiv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Lettore {
+    std::shared_ptr<Mixer> mixer = std::make_shared<Mixer>();
+    std::unique_ptr<MusicaFluid> musica = std::make_unique<MusicaFluid>(mixer);
+
+    // Renders this many seconds of output; returns the loudest sample.
+    float ascolta(double secondi) {
+        std::vector<float> b(2 * 512);
+        float picco = 0;
+        for (int i = 0; i < static_cast<int>(secondi * FREQUENZA_MIXER / 512); ++i) {
+            mixer->rendi(b.data(), 512);
+            for (float v : b) picco = std::max(picco, std::fabs(v));
+        }
+        return picco;
+    }
+
+    void suona(const std::string& file) {
+        if (musica->IsPlaying()) musica->Stop();
+        musica->LoadSegment(file);
+        musica->ConfiguraSegmento(2);
+        musica->PlaySegment();
+    }
+};
+
+// Starts the player as the game does; skips when this machine has no soundfont.
+#define AVVIA(l)                                                         \
+    try {                                                                \
+        (l).musica->Init();                                              \
+    } catch (const ErroreRuntime&) {                                     \
+        GTEST_SKIP() << "no soundfont installed";                        \
+    }                                                                    \
+    (l).musica->SetPort(-1, 16);                                         \
+    (l).musica->SetMasterAutoDownload(true);                             \
+    (l).musica->SetMasterVolume(100)
+
+std::vector<char> contenuto(const std::string& file) {
+    std::ifstream f(file, std::ios::binary);
+    return std::vector<char>((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+int righe(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
+
+TEST(MusicaFluid, ATruncatedPieceIsRefusedOnceAndNeverTriedAgain) {
+    Lettore l;
+    AVVIA(l);
+    const fs::path cartella = fs::temp_directory_path() / ("didiv_midi_" + std::to_string(::getpid()));
+    fs::create_directories(cartella);
+    for (const char* nome : {"intro3.mid", "symphony.mid"}) {
+        const auto intero = contenuto(nome);
+        ASSERT_GT(intero.size(), 100u);
+        const std::string tagliato = (cartella / nome).string();
+        std::ofstream(tagliato, std::ios::binary).write(intero.data(), static_cast<long>(intero.size() / 2));
+
+        testing::internal::CaptureStderr();
+        try {
+            l.suona(tagliato);
+            ADD_FAILURE() << nome << " cut in half was accepted";
+        } catch (const ErroreRuntime& e) {
+            EXPECT_EQ(e.numero(), ERR_FORMATO_FILE) << nome;
+        }
+        // Two seconds of what the output thread would do meanwhile.
+        l.ascolta(2.0);
+        const std::string errori = testing::internal::GetCapturedStderr();
+        EXPECT_LE(righe(errori), 1) << errori.substr(0, 400);
+        EXPECT_FALSE(l.musica->IsPlaying()) << nome;
+    }
+    fs::remove_all(cartella);
+}
+
+}  // namespace
+}  // namespace didiv
