@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -21,7 +22,10 @@
 namespace didiv {
 namespace {
 
+using namespace std::chrono_literals;
 namespace fs = std::filesystem;
+
+constexpr auto ATTESA = 120s;  // a loaded machine under the sanitizers reads slowly
 
 struct Lettore {
     std::shared_ptr<Mixer> mixer = std::make_shared<Mixer>();
@@ -55,7 +59,8 @@ struct Lettore {
     }                                                                    \
     (l).musica->SetPort(-1, 16);                                         \
     (l).musica->SetMasterAutoDownload(true);                             \
-    (l).musica->SetMasterVolume(100)
+    (l).musica->SetMasterVolume(100);                                    \
+    ASSERT_TRUE((l).musica->attendi_pronta(ATTESA)) << "the soundfont did not load"
 
 std::vector<char> contenuto(const std::string& file) {
     std::ifstream f(file, std::ios::binary);
@@ -89,6 +94,58 @@ TEST(MusicaFluid, ATruncatedPieceIsRefusedOnceAndNeverTriedAgain) {
         EXPECT_FALSE(l.musica->IsPlaying()) << nome;
     }
     fs::remove_all(cartella);
+}
+
+TEST(MusicaFluid, ThePieceLoadedBeforeARefusedOneStillPlays) {
+    Lettore l;
+    AVVIA(l);
+    l.suona("intro3.mid");
+    ASSERT_TRUE(l.musica->attendi_pronta(ATTESA));
+    EXPECT_GT(l.ascolta(1.0), 0.01f);
+    const fs::path tagliato = fs::temp_directory_path() / ("didiv_mezzo_" + std::to_string(::getpid()) + ".mid");
+    const auto intero = contenuto("symphony.mid");
+    std::ofstream(tagliato, std::ios::binary).write(intero.data(), 30);
+    EXPECT_THROW(l.musica->LoadSegment(tagliato.string()), ErroreRuntime);
+    fs::remove(tagliato);
+    // The game stops the music before a load; a start after a failed load is the old piece.
+    l.musica->PlaySegment();
+    ASSERT_TRUE(l.musica->attendi_pronta(ATTESA));
+    EXPECT_TRUE(l.musica->IsPlaying());
+    EXPECT_GT(l.ascolta(1.0), 0.01f);
+}
+
+long rss_kb() {
+    std::ifstream f("/proc/self/status");
+    std::string riga;
+    while (std::getline(f, riga))
+        if (riga.rfind("VmRSS:", 0) == 0) return std::stol(riga.substr(6));
+    return 0;
+}
+
+TEST(MusicaFluid, TheSoundfontLoadsBesideTheCallerAndOnlyWhatThePiecesPlay) {
+    const long prima = rss_kb();
+    Lettore l;
+    // What the game's start-up waits for: from making the player to starting the theme.
+    const auto t0 = std::chrono::steady_clock::now();
+    try {
+        l.musica->Init();
+    } catch (const ErroreRuntime&) {
+        GTEST_SKIP() << "no soundfont installed";
+    }
+    l.musica->SetMasterVolume(100);
+    l.suona("intro3.mid");
+    const auto attesa = std::chrono::steady_clock::now() - t0;
+    EXPECT_LT(attesa, 200ms);
+    EXPECT_TRUE(l.musica->IsPlaying());  // a piece waiting for its instruments counts as started
+
+    // It is heard once the soundfont is in.
+    const auto limite = std::chrono::steady_clock::now() + ATTESA;
+    float picco = 0;
+    while (picco < 0.01f && std::chrono::steady_clock::now() < limite) picco = l.ascolta(0.05);
+    EXPECT_GT(picco, 0.01f);
+    l.ascolta(1.0);
+    // The largest General MIDI soundfont holds about 150 MB of samples; the theme plays a few.
+    EXPECT_LT(rss_kb() - prima, 80 * 1024);
 }
 
 }  // namespace
