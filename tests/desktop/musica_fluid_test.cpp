@@ -114,6 +114,36 @@ TEST(MusicaFluid, ThePieceLoadedBeforeARefusedOneStillPlays) {
     EXPECT_GT(l.ascolta(1.0), 0.01f);
 }
 
+TEST(MusicaFluid, EveryPieceStartsFromTheSynthesizersResetState) {
+    Lettore l;
+    AVVIA(l);
+    // Pan of the strings' channel, reverb of the fourth, volume of the drums: the theme sets
+    // them, the fanfare does not.
+    struct Controllo {
+        int canale, numero, tema;
+    };
+    const Controllo controlli[] = {{2, 10, 80}, {3, 91, 50}, {9, 7, 70}};
+    int a_riposo[3];
+    for (int i = 0; i < 3; ++i) {
+        a_riposo[i] = l.musica->controllo(controlli[i].canale, controlli[i].numero);
+        ASSERT_GE(a_riposo[i], 0);
+        ASSERT_NE(a_riposo[i], controlli[i].tema);
+    }
+
+    l.suona("intro3.mid");
+    ASSERT_TRUE(l.musica->attendi_pronta(ATTESA));
+    l.ascolta(0.5);
+    for (const auto& c : controlli) ASSERT_EQ(l.musica->controllo(c.canale, c.numero), c.tema) << c.canale;
+
+    l.suona("symphony.mid");
+    ASSERT_TRUE(l.musica->attendi_pronta(ATTESA));
+    EXPECT_GT(l.ascolta(1.0), 0.01f);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(l.musica->controllo(controlli[i].canale, controlli[i].numero), a_riposo[i])
+            << "channel " << controlli[i].canale << " controller " << controlli[i].numero;
+    EXPECT_EQ(l.musica->controllo(0, 91), 60);  // the fanfare's own setting arrives
+}
+
 long rss_kb() {
     std::ifstream f("/proc/self/status");
     std::string riga;

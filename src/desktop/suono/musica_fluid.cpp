@@ -165,7 +165,9 @@ void MusicaFluid::chiudi_player() {
 
 bool MusicaFluid::avvia(const Richiesta& r) {
     chiudi_player();
-    fluid_synth_all_sounds_off(synth_, -1);
+    // Every piece starts from the synthesizer's reset state, not with the pan, effects and
+    // volumes the piece before left.
+    fluid_synth_system_reset(synth_);
     fluid_player_t* p = new_fluid_player(synth_);
     if (!p) return false;
     // A piece of no length repeated would never let the player return.
