@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -119,6 +120,20 @@ TEST(AudioSdl, AnEffectAndATuneReachTheOutputUnclipped) {
     EXPECT_LT(musica.picco, 0.999f);
     EXPECT_EQ(effetto.pieni + musica.pieni, 0);
     std::remove(file.c_str());
+}
+
+TEST(AudioSdl, TheSoundfontLoadsBeforeTheGameAsksForMusic) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    auto audio = crea_audio_sdl();
+    // The player the game's set-up receives is already loading, with no call of its own.
+    auto musica = audio->CreaPlayerMusica();
+    auto* fluid = dynamic_cast<MusicaFluid*>(musica.get());
+    ASSERT_NE(fluid, nullptr);
+    const bool installato = std::any_of(soundfont_candidati().begin(), soundfont_candidati().end(),
+                                        [](const std::string& f) { return std::filesystem::exists(f); });
+    if (!installato) GTEST_SKIP() << "no soundfont installed";
+    EXPECT_TRUE(fluid->attendi_pronta(std::chrono::minutes(1)));
+    unsetenv("SDL_AUDIODRIVER");
 }
 
 TEST(AudioSdl, AnUnknownBackendIsMendedByTheRegistrationStep) {
