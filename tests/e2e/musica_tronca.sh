@@ -13,15 +13,6 @@ truncate -s $(( dimensione / 2 )) "$COPIA/intro3.mid"
 PROGRAMMA="$COPIA/didiv"
 avvia_gioco
 
-# Waits until the recording has grown by this many tenths of a second of sound.
-attendi_audio() {
-    local meta=$(( $(dimensione_audio) + $1 * 44100 * 8 / 10 ))
-    for _ in $(seq 200); do
-        [ "$(dimensione_audio)" -ge "$meta" ] && return 0
-        sleep 0.1
-    done
-    fallisci "the sound file stopped growing at $(dimensione_audio) bytes"
-}
 tempo_cpu() { awk '{ print $14 + $15 }' "/proc/$GIOCO_PID/stat"; }
 
 attendi_audio 5
