@@ -9,6 +9,8 @@ XVFB_PID=""
 GIOCO_PID=""
 W=""
 AUDIO="$TMP/audio.raw"
+# The program that is started; a test may point it at a copy beside damaged data files.
+PROGRAMMA="$BUILD/didiv"
 
 pulisci() {
     [ -n "$GIOCO_PID" ] && kill -9 "$GIOCO_PID" 2>/dev/null
@@ -133,3 +135,12 @@ puntatore_visibile() { "$BUILD/didiv_cursore" | awk '{ print $7 }'; }
 dimensione_audio() { stat -c %s "$AUDIO" 2>/dev/null || echo 0; }
 # RMS of the recorded sound between two sizes of the file.
 rms_audio() { "$BUILD/didiv_livello_audio" "$AUDIO" "$1" $(( $2 - $1 )) | awk '{ print $2 }'; }
+# Waits until the recording has grown by at least this many tenths of a second of sound.
+attendi_audio() {
+    local meta=$(( $(dimensione_audio) + $1 * 44100 * 8 / 10 ))
+    for _ in $(seq 200); do
+        [ "$(dimensione_audio)" -ge "$meta" ] && return 0
+        sleep 0.1
+    done
+    fallisci "the sound file stopped growing at $(dimensione_audio) bytes"
+}

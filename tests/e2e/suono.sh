@@ -9,15 +9,6 @@ avvia_gioco
 
 forte() { awk -v v="$1" -v s="$2" 'BEGIN { exit !(v != "nan" && v > s) }'; }
 piano() { awk -v v="$1" -v s="$2" 'BEGIN { exit !(v != "nan" && v < s) }'; }
-# Waits until the recording has grown by at least this many tenths of a second of sound.
-attendi_audio() {
-    local meta=$(( $(dimensione_audio) + $1 * 44100 * 8 / 10 ))
-    for _ in $(seq 100); do
-        [ "$(dimensione_audio)" -ge "$meta" ] && return 0
-        sleep 0.1
-    done
-    fallisci "the sound file stopped growing at $(dimensione_audio) bytes"
-}
 
 a=$(dimensione_audio)
 attendi_audio 15

@@ -30,6 +30,17 @@ void SDLCALL riempi(void* dati, Uint8* flusso, int byte) {
 
 class SistemaAudioSdl : public SistemaAudio {
 public:
+    // The soundfont starts loading now, while the start dialog waits for the player, so that
+    // the theme is ready when the game window opens.
+    SistemaAudioSdl() {
+        try {
+            musica_pronta_ = std::make_unique<MusicaFluid>(mixer_);
+            musica_pronta_->Init();
+        } catch (const ErroreRuntime&) {
+            musica_pronta_.reset();  // the game's own set-up meets the same failure
+        }
+    }
+
     ~SistemaAudioSdl() override {
         if (dispositivo_) SDL_CloseAudioDevice(dispositivo_);
         if (filo_.joinable()) {
@@ -57,6 +68,7 @@ public:
             if (!sdl_) avvia_sdl();
             apri_uscita();
         }
+        if (musica_pronta_) return std::move(musica_pronta_);
         return std::make_unique<MusicaFluid>(mixer_);
     }
 
@@ -114,6 +126,7 @@ private:
     }
 
     std::shared_ptr<Mixer> mixer_ = std::make_shared<Mixer>();
+    std::unique_ptr<MusicaFluid> musica_pronta_;
     bool sdl_ = false;
     bool riprova_tutti_ = false;
     bool aperta_ = false;

@@ -31,6 +31,10 @@ void instrada_log() {
 constexpr double GUADAGNO_BASE = 0.45;
 constexpr int GRUPPI_CANALI = 16;
 
+// What a channel plays before any program change, and selects again on a reset: program 0,
+// the drum kit on the drum channel.
+constexpr std::pair<int, int> STRUMENTI_RESET[] = {{0, 0}, {BANCO_PERCUSSIONI, 0}};
+
 }  // namespace
 
 const std::vector<std::string>& soundfont_candidati() {
@@ -42,49 +46,139 @@ const std::vector<std::string>& soundfont_candidati() {
     return v;
 }
 
-MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer) : mixer_(std::move(mixer)) {
+MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer)
+    : mixer_(std::move(mixer)), guadagno_(static_cast<float>(GUADAGNO_BASE)) {
     instrada_log();
-    impostazioni_ = new_fluid_settings();
-    if (!impostazioni_) solleva(ERR_COMPONENTE);
-    fluid_settings_setnum(impostazioni_, "synth.sample-rate", FREQUENZA_MIXER);
-    // One MIDI port's 16 channels: the player keeps per-channel state for only that many.
-    fluid_settings_setint(impostazioni_, "synth.midi-channels", 16);
-    fluid_settings_setint(impostazioni_, "synth.lock-memory", 0);
-    // Every instrument is read at start-up: loading one when a piece selects it would read
-    // the disk inside the audio callback and stall the sound.
-    fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 0);
-    fluid_settings_setstr(impostazioni_, "player.timing-source", "sample");
-    // A reset at every repeat would cut the ringing notes with a click at the seam.
-    fluid_settings_setint(impostazioni_, "player.reset-synth", 0);
-    fluid_settings_setnum(impostazioni_, "synth.gain", GUADAGNO_BASE);
-    synth_ = new_fluid_synth(impostazioni_);
-    if (!synth_) {
-        delete_fluid_settings(impostazioni_);
-        solleva(ERR_COMPONENTE);
-    }
     mixer_->imposta_musica(this);
 }
 
 MusicaFluid::~MusicaFluid() {
     mixer_->imposta_musica(nullptr);
+    {
+        std::lock_guard<std::mutex> l(stato_);
+        fine_ = true;
+    }
+    cambiato_.notify_all();
+    if (caricatore_.joinable()) caricatore_.join();
     if (player_) delete_fluid_player(player_);
-    delete_fluid_synth(synth_);
-    delete_fluid_settings(impostazioni_);
+    if (synth_) delete_fluid_synth(synth_);
+    if (impostazioni_) delete_fluid_settings(impostazioni_);
 }
 
 void MusicaFluid::Init() {
-    if (soundfont_) return;
+    if (caricatore_.joinable()) return;
     for (const auto& sf : soundfont_candidati()) {
         std::error_code ec;
-        if (!std::filesystem::exists(sf, ec)) continue;
-        // Loaded outside the mixer's lock, while the output renders no music yet, so the
-        // effects never wait for the disk.
-        if (fluid_synth_sfload(synth_, sf.c_str(), 1) != FLUID_FAILED) {
-            soundfont_.store(true);
-            return;
-        }
+        if (std::filesystem::exists(sf, ec)) soundfont_.push_back(sf);
     }
-    solleva(ERR_FILE_NON_TROVATO);
+    if (soundfont_.empty()) solleva(ERR_FILE_NON_TROVATO);
+    caricatore_ = std::thread([this] { lavora(); });
+}
+
+// The loading thread: makes the synthesizer and loads the soundfont, then, each time a piece
+// needs instruments not in memory yet, takes the synthesizer back, reads them and starts it.
+void MusicaFluid::lavora() {
+    const bool ok = prepara_synth();
+    std::unique_lock<std::mutex> l(stato_);
+    if (!ok) {
+        guasto_ = true;
+        in_attesa_.reset();
+        cambiato_.notify_all();
+        return;
+    }
+    for (;;) {
+        cambiato_.wait(l, [&] { return fine_ || !pronto_; });
+        if (fine_) return;
+        std::vector<std::pair<int, int>> mancanti;
+        if (in_attesa_)
+            for (const auto& s : in_attesa_->brano->contenuto.strumenti)
+                if (!fissati_.count(s)) mancanti.push_back(s);
+        if (!mancanti.empty()) {
+            l.unlock();
+            {
+                auto m = mixer_->blocca();
+                udibile_.store(false, std::memory_order_release);
+                chiudi_player();
+            }
+            for (const auto& s : mancanti) fissa(s);
+            l.lock();
+            continue;  // the piece waiting may have changed meanwhile
+        }
+        {
+            auto m = mixer_->blocca();
+            fluid_synth_set_gain(synth_, guadagno_);
+            if (in_attesa_) avvia(*in_attesa_);
+            udibile_.store(true, std::memory_order_release);
+        }
+        in_attesa_.reset();
+        pronto_ = true;
+        cambiato_.notify_all();
+    }
+}
+
+bool MusicaFluid::prepara_synth() {
+    impostazioni_ = new_fluid_settings();
+    if (!impostazioni_) return false;
+    fluid_settings_setnum(impostazioni_, "synth.sample-rate", FREQUENZA_MIXER);
+    // One MIDI port's 16 channels: the player keeps per-channel state for only that many.
+    fluid_settings_setint(impostazioni_, "synth.midi-channels", 16);
+    fluid_settings_setint(impostazioni_, "synth.lock-memory", 0);
+    // Samples are read per instrument, and only for the instruments pinned here below: a
+    // program change to any other would read the disk inside the audio callback.
+    fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setstr(impostazioni_, "player.timing-source", "sample");
+    // A reset at every repeat would cut the ringing notes with a click at the seam.
+    fluid_settings_setint(impostazioni_, "player.reset-synth", 0);
+    fluid_settings_setnum(impostazioni_, "synth.gain", GUADAGNO_BASE);
+    synth_ = new_fluid_synth(impostazioni_);
+    if (!synth_) return false;
+    for (const auto& sf : soundfont_) {
+        id_soundfont_ = fluid_synth_sfload(synth_, sf.c_str(), 1);
+        if (id_soundfont_ != FLUID_FAILED) break;
+    }
+    if (id_soundfont_ == FLUID_FAILED) return false;
+    for (const auto& s : STRUMENTI_RESET) fissa(s);
+    return true;
+}
+
+void MusicaFluid::fissa(std::pair<int, int> s) {
+    // An instrument the soundfont lacks is replaced by the synthesizer with the same program
+    // of bank 0, or with a reset instrument.
+    if (fluid_synth_pin_preset(synth_, id_soundfont_, s.first, s.second) != FLUID_OK && s.first != 0 &&
+        s.first != BANCO_PERCUSSIONI)
+        fluid_synth_pin_preset(synth_, id_soundfont_, 0, s.second);
+    std::lock_guard<std::mutex> l(stato_);
+    fissati_.insert(s);
+}
+
+bool MusicaFluid::manca_strumento(const Brano& b) const {
+    return std::any_of(b.contenuto.strumenti.begin(), b.contenuto.strumenti.end(),
+                       [&](const auto& s) { return !fissati_.count(s); });
+}
+
+void MusicaFluid::chiudi_player() {
+    if (!player_) return;
+    fluid_player_stop(player_);
+    delete_fluid_player(player_);
+    player_ = nullptr;
+}
+
+bool MusicaFluid::avvia(const Richiesta& r) {
+    chiudi_player();
+    // Every piece starts from the synthesizer's reset state, not with the pan, effects and
+    // volumes the piece before left.
+    fluid_synth_system_reset(synth_);
+    fluid_player_t* p = new_fluid_player(synth_);
+    if (!p) return false;
+    // A piece of no length repeated would never let the player return.
+    const bool ripeti = r.ripeti && r.brano->contenuto.durata_tick > 0;
+    if (fluid_player_add_mem(p, r.brano->dati.data(), r.brano->dati.size()) != FLUID_OK ||
+        fluid_player_set_loop(p, ripeti ? -1 : 1) != FLUID_OK || fluid_player_play(p) != FLUID_OK) {
+        delete_fluid_player(p);
+        return false;
+    }
+    player_ = p;
+    return true;
 }
 
 void MusicaFluid::SetPort(int32_t porta, int32_t gruppi_canali) {
@@ -94,26 +188,27 @@ void MusicaFluid::SetPort(int32_t porta, int32_t gruppi_canali) {
 }
 
 void MusicaFluid::SetMasterAutoDownload(bool) {
-    // Always on: every instrument of the soundfont is loaded with it.
+    // Always on: the instruments of a piece are loaded before it starts.
 }
 
 void MusicaFluid::SetMasterVolume(int32_t volume) {
     // Hundredths of a decibel, as the game's original music service counted them.
     const double db = std::clamp(volume, -10000, 2000) / 100.0;
-    fluid_synth_set_gain(synth_, static_cast<float>(GUADAGNO_BASE * std::pow(10.0, db / 20.0)));
+    std::lock_guard<std::mutex> l(stato_);
+    guadagno_ = static_cast<float>(GUADAGNO_BASE * std::pow(10.0, db / 20.0));
+    if (pronto_) fluid_synth_set_gain(synth_, guadagno_);
 }
 
 void MusicaFluid::LoadSegment(const std::string& file) {
-    // The player would only notice a bad file once playing: look first.
-    if (!fluid_is_midifile(file.c_str())) {
-        std::error_code ec;
-        solleva(std::filesystem::exists(file, ec) ? ERR_FORMATO_FILE : ERR_FILE_NON_TROVATO);
-    }
     std::ifstream f(file, std::ios::binary);
     if (!f) solleva(ERR_FILE_NON_TROVATO);
-    std::vector<uint8_t> dati((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad() || dati.empty()) solleva(ERR_FORMATO_FILE);
-    segmento_ = std::move(dati);
+    auto b = std::make_shared<Brano>();
+    b->dati.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    if (f.bad()) solleva(ERR_FORMATO_FILE);
+    // The player would meet a damaged file only while playing, and try it again at every
+    // callback: refuse it here, once.
+    b->contenuto = leggi_brano_midi(b->dati.data(), b->dati.size());
+    segmento_ = std::move(b);
 }
 
 void MusicaFluid::ConfiguraSegmento(int32_t valore) {
@@ -122,42 +217,59 @@ void MusicaFluid::ConfiguraSegmento(int32_t valore) {
 }
 
 void MusicaFluid::PlaySegment() {
-    if (segmento_.empty() || !soundfont_) solleva(ERR_OGGETTO_NON_IMPOSTATO);
-    auto l = mixer_->blocca();
-    if (player_) {
-        fluid_player_stop(player_);
-        delete_fluid_player(player_);
-        player_ = nullptr;
+    if (!segmento_) solleva(ERR_OGGETTO_NON_IMPOSTATO);
+    std::lock_guard<std::mutex> l(stato_);
+    if (!caricatore_.joinable() || guasto_) solleva(ERR_OGGETTO_NON_IMPOSTATO);
+    const Richiesta r{segmento_, ripeti_};
+    if (pronto_ && !manca_strumento(*r.brano)) {
+        auto m = mixer_->blocca();
+        if (!avvia(r)) solleva(ERR_FORMATO_FILE);
+        return;
     }
-    fluid_synth_all_sounds_off(synth_, -1);
-    fluid_player_t* p = new_fluid_player(synth_);
-    if (!p) solleva(ERR_COMPONENTE);
-    if (fluid_player_add_mem(p, segmento_.data(), segmento_.size()) != FLUID_OK ||
-        fluid_player_set_loop(p, ripeti_ ? -1 : 1) != FLUID_OK || fluid_player_play(p) != FLUID_OK) {
-        delete_fluid_player(p);
-        solleva(ERR_FORMATO_FILE);
-    }
-    player_ = p;
+    // The loading thread takes the synthesizer, reads what the piece needs and starts it.
+    in_attesa_ = r;
+    pronto_ = false;
+    cambiato_.notify_all();
 }
 
 bool MusicaFluid::IsPlaying() {
-    auto l = mixer_->blocca();
+    std::lock_guard<std::mutex> l(stato_);
+    if (!pronto_) return in_attesa_.has_value();
+    auto m = mixer_->blocca();
     return player_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
 }
 
 void MusicaFluid::Stop() {
-    auto l = mixer_->blocca();
+    std::lock_guard<std::mutex> l(stato_);
+    if (!pronto_) {
+        in_attesa_.reset();
+        return;
+    }
+    auto m = mixer_->blocca();
     if (player_) fluid_player_stop(player_);
     // The player leaves its notes sounding.
     fluid_synth_all_sounds_off(synth_, -1);
 }
 
 void MusicaFluid::rendi(float* uscita, int frames) {
-    if (!soundfont_.load(std::memory_order_acquire)) {
+    if (!udibile_.load(std::memory_order_acquire)) {
         std::fill(uscita, uscita + 2 * frames, 0.0f);
         return;
     }
     fluid_synth_write_float(synth_, frames, uscita, 0, 2, uscita, 1, 2);
+}
+
+bool MusicaFluid::attendi_pronta(std::chrono::milliseconds limite) {
+    std::unique_lock<std::mutex> l(stato_);
+    return cambiato_.wait_for(l, limite, [&] { return guasto_ || (pronto_ && !in_attesa_); }) && !guasto_;
+}
+
+int MusicaFluid::controllo(int canale, int numero) {
+    std::lock_guard<std::mutex> l(stato_);
+    if (!pronto_) return -1;
+    int v = -1;
+    fluid_synth_get_cc(synth_, canale, numero, &v);
+    return v;
 }
 
 }  // namespace didiv

@@ -1,12 +1,25 @@
 #pragma once
 // The MIDI player: FluidSynth with a General MIDI soundfont, rendered by the mixer.
+//
+// The soundfont is read on a thread of its own, so that the game window opens without waiting
+// for it, and only the instruments the pieces play are brought into memory. Whoever reads the
+// disk holds the synthesizer alone: the game thread and the output touch it only while it is
+// handed to them, so neither ever waits for a read.
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
+#include "audio/midi.h"
 #include "audio/mixer.h"
 #include "platform/audio.h"
 
@@ -18,14 +31,17 @@ namespace didiv {
 
 class MusicaFluid : public PlayerMusica, public SorgenteMusica {
 public:
-    // Error 429 when the synthesizer cannot be made.
     explicit MusicaFluid(std::shared_ptr<Mixer> mixer);
     ~MusicaFluid() override;
 
+    // Error 53 when no soundfont is installed; otherwise returns at once and the soundfont
+    // loads meanwhile. A piece started before it is ready sounds as soon as it is.
     void Init() override;
     void SetPort(int32_t porta, int32_t gruppi_canali) override;
     void SetMasterAutoDownload(bool attivo) override;
     void SetMasterVolume(int32_t volume) override;
+    // Reads and checks the whole file: a missing one is error 53, one that cannot be read to
+    // its end error 321, and the piece loaded before stays.
     void LoadSegment(const std::string& file) override;
     void ConfiguraSegmento(int32_t valore) override;
     void PlaySegment() override;
@@ -34,17 +50,56 @@ public:
 
     void rendi(float* uscita, int frames) override;
 
+    // Waits until the loading thread has nothing left to read for the pieces started so far;
+    // false when the time runs out or no soundfont could be loaded.
+    bool attendi_pronta(std::chrono::milliseconds limite);
+    // The value of a controller of a channel, as the synthesizer holds it now; -1 while it is
+    // not ready.
+    int controllo(int canale, int numero);
+
 private:
+    struct Brano {
+        std::vector<uint8_t> dati;
+        BranoMidi contenuto;
+    };
+    struct Richiesta {
+        std::shared_ptr<const Brano> brano;
+        bool ripeti = false;
+    };
+
+    void lavora();
+    bool prepara_synth();
+    void fissa(std::pair<int, int> strumento);
+    bool manca_strumento(const Brano& b) const;
+    bool avvia(const Richiesta& r);
+    void chiudi_player();
+
     std::shared_ptr<Mixer> mixer_;
+    std::vector<std::string> soundfont_;
+
+    // Held by the loading thread while pronto_ is false, by the game thread and the output
+    // once it is true.
     _fluid_hashtable_t* impostazioni_ = nullptr;
     _fluid_synth_t* synth_ = nullptr;
+    int id_soundfont_ = -1;
     _fluid_player_t* player_ = nullptr;  // changed only under the mixer's lock
-    std::atomic<bool> soundfont_{false};
-    std::vector<uint8_t> segmento_;      // the last piece loaded
+    std::set<std::pair<int, int>> fissati_;  // instruments in memory for good
+
+    std::mutex stato_;
+    std::condition_variable cambiato_;
+    bool pronto_ = false;
+    bool guasto_ = false;  // no soundfont could be loaded
+    bool fine_ = false;
+    std::optional<Richiesta> in_attesa_;  // a piece waiting for its instruments
+    float guadagno_;
+    std::atomic<bool> udibile_{false};  // the output may render the synthesizer
+
+    std::shared_ptr<const Brano> segmento_;  // the last piece loaded
     bool ripeti_ = false;
+    std::thread caricatore_;
 };
 
-// The soundfonts tried in order; the first that exists is used.
+// The soundfonts tried in order; the first that loads is used.
 const std::vector<std::string>& soundfont_candidati();
 
 }  // namespace didiv

@@ -1,0 +1,27 @@
+#pragma once
+// Standard MIDI Files, read whole before a piece is handed to the synthesizer: a file that
+// cannot be read to its end is refused here, once, instead of failing inside the player.
+
+#include <cstddef>
+#include <cstdint>
+#include <set>
+#include <utility>
+
+namespace didiv {
+
+constexpr int BANCO_PERCUSSIONI = 128;  // the drum channel's instruments
+constexpr int CANALE_PERCUSSIONI = 9;
+
+struct BranoMidi {
+    // (bank, program) of every instrument the piece selects; a channel that plays before any
+    // program change uses the synthesizer's reset instrument, which is not listed.
+    std::set<std::pair<int, int>> strumenti;
+    uint64_t durata_tick = 0;  // of the longest track, to its last event or its end
+};
+
+// Formats 0 to 2 with at least one track and a division in ticks per quarter note. Any byte
+// that does not fit, an event that runs past its track or a track past the file, is run-time
+// error 321; the reader never looks past the bytes it was given.
+BranoMidi leggi_brano_midi(const uint8_t* dati, size_t n);
+
+}  // namespace didiv
