@@ -46,7 +46,7 @@ void avvia_xvfb() {
     }
     close(tubo[1]);
     pollfd p{tubo[0], POLLIN, 0};
-    ASSERT_EQ(poll(&p, 1, 15000), 1) << "Xvfb gave no display number";
+    ASSERT_EQ(poll(&p, 1, 60000), 1) << "Xvfb gave no display number";
     char buf[16] = {};
     ASSERT_GT(read(tubo[0], buf, sizeof buf - 1), 0) << "Xvfb did not start (is it installed?)";
     close(tubo[0]);
@@ -85,9 +85,16 @@ Ambiente& ambiente() {
     return *a;
 }
 
-void attendi(double secondi) {
-    const double fine = adesso() + secondi;
-    while (adesso() < fine) Fl::wait(0.01);
+// Runs the event loop until the condition holds; false if it never does within a minute,
+// far longer than any loaded machine needs.
+template <class Condizione>
+bool attendi(Condizione pronta) {
+    const double fine = adesso() + 60;
+    while (!pronta()) {
+        if (adesso() > fine) return false;
+        Fl::wait(0.01);
+    }
+    return true;
 }
 
 // A key typed into the open message box, as the toolkit would deliver it.
@@ -102,21 +109,27 @@ void premi_nel_messaggio(int tasto) {
     Fl::handle(FL_KEYBOARD, w);
 }
 
-// Types the keys one by one, a little apart, once the box is up.
+// Types the keys one by one, one per turn of the box's event loop, once the box is up and
+// has been up for `tenuta` seconds.
 struct Tasti {
     std::vector<int> tasti;
+    double tenuta = 0;
     size_t i = 0;
+    double su = 0;  // when the box was first seen up
     static void cb(void* d) {
         auto* t = static_cast<Tasti*>(d);
         if (t->i >= t->tasti.size()) return;
-        premi_nel_messaggio(t->tasti[t->i++]);
-        Fl::repeat_timeout(0.05, cb, d);
+        if (Fl::modal()) {
+            if (t->su == 0) t->su = adesso();
+            if (adesso() - t->su >= t->tenuta) premi_nel_messaggio(t->tasti[t->i++]);
+        }
+        Fl::repeat_timeout(0.01, cb, d);
     }
 };
 
-int chiedi(int stile, std::vector<int> tasti, double dopo = 0.1) {
-    Tasti t{std::move(tasti)};
-    Fl::add_timeout(dopo, Tasti::cb, &t);
+int chiedi(int stile, std::vector<int> tasti, double tenuta = 0) {
+    Tasti t{std::move(tasti), tenuta};
+    Fl::add_timeout(0.01, Tasti::cb, &t);
     const int r = ambiente().piattaforma.MsgBox("Una prova.", stile, "Prova");
     Fl::remove_timeout(Tasti::cb, &t);
     return r;
@@ -126,9 +139,9 @@ TEST(FinestraGioco, TicksComeOneIntervalAfterTheEndOfTheLastOneEvenAfterALateOne
     auto& a = ambiente();
     a.piattaforma.letture.clear();
     a.piattaforma.ritardo_alla = 5;
-    attendi(1.5);
-    a.piattaforma.ritardo_alla = 0;
     const auto& l = a.piattaforma.letture;
+    attendi([&] { return l.size() >= 12; });
+    a.piattaforma.ritardo_alla = 0;
     ASSERT_GE(l.size(), 10u) << "the frame timer does not run";
     for (size_t i = 1; i < l.size(); ++i) {
         // 60 ms after the end of the previous tick, never a catch-up burst.
@@ -139,15 +152,15 @@ TEST(FinestraGioco, TicksComeOneIntervalAfterTheEndOfTheLastOneEvenAfterALateOne
 
 TEST(FinestraGioco, NoTickWhileOurMessageBoxWaitsAndTicksGoOnAfterIt) {
     auto& a = ambiente();
-    attendi(0.2);
+    a.piattaforma.letture.clear();
+    ASSERT_TRUE(attendi([&] { return !a.piattaforma.letture.empty(); })) << "the frame timer does not run";
     a.piattaforma.letture.clear();
     const double t0 = adesso();
     EXPECT_EQ(chiedi(vbRetryCancel + vbCritical, {FL_Escape}, 0.4), vbCancel);
     EXPECT_GE(adesso() - t0, 0.35);
     EXPECT_TRUE(a.piattaforma.letture.empty()) << a.piattaforma.letture.size() << " ticks ran";
     // A loaded machine may be slow to deliver them, but they must come.
-    for (int i = 0; i < 300 && a.piattaforma.letture.size() < 2; ++i) attendi(0.01);
-    EXPECT_GE(a.piattaforma.letture.size(), 2u) << "ticks did not resume";
+    EXPECT_TRUE(attendi([&] { return a.piattaforma.letture.size() >= 2; })) << "ticks did not resume";
 }
 
 TEST(FinestraGioco, MessageBoxAnswersReturnEscapeAndTab) {
