@@ -50,7 +50,8 @@ void avvia_xvfb() {
     char buf[16] = {};
     ASSERT_GT(read(tubo[0], buf, sizeof buf - 1), 0) << "Xvfb did not start (is it installed?)";
     close(tubo[0]);
-    setenv("DISPLAY", (":" + std::string(buf, strcspn(buf, "\n"))).c_str(), 1);
+    const std::string schermo = std::string(":").append(buf, strcspn(buf, "\n"));
+    setenv("DISPLAY", schermo.c_str(), 1);
 }
 
 // The desktop, with the clock readings watched: each tick reads the clock once.
