@@ -36,7 +36,7 @@ std::vector<float> leggi_float(const std::string& file, size_t da = 0) {
     f.seekg(static_cast<std::streamoff>(da * kByteFrame));
     std::vector<char> b((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     std::vector<float> v(b.size() / kByteFrame * 2);
-    std::memcpy(v.data(), b.data(), v.size() * sizeof(float));
+    if (!v.empty()) std::memcpy(v.data(), b.data(), v.size() * sizeof(float));
     return v;
 }
 

@@ -45,12 +45,19 @@ void avvia_xvfb() {
         _exit(127);
     }
     close(tubo[1]);
-    pollfd p{tubo[0], POLLIN, 0};
-    ASSERT_EQ(poll(&p, 1, 60000), 1) << "Xvfb gave no display number";
-    char buf[16] = {};
-    ASSERT_GT(read(tubo[0], buf, sizeof buf - 1), 0) << "Xvfb did not start (is it installed?)";
+    // The server writes the number and the newline apart; closing the pipe before the
+    // newline has come would end the server.
+    std::string numero;
+    while (numero.find('\n') == std::string::npos) {
+        pollfd p{tubo[0], POLLIN, 0};
+        ASSERT_EQ(poll(&p, 1, 60000), 1) << "Xvfb gave no display number";
+        char buf[16];
+        const ssize_t n = read(tubo[0], buf, sizeof buf);
+        ASSERT_GT(n, 0) << "Xvfb did not start (is it installed?)";
+        numero.append(buf, static_cast<size_t>(n));
+    }
     close(tubo[0]);
-    const std::string schermo = std::string(":").append(buf, strcspn(buf, "\n"));
+    const std::string schermo = std::string(":").append(numero, 0, numero.find('\n'));
     setenv("DISPLAY", schermo.c_str(), 1);
 }
 
