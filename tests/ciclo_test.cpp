@@ -3,8 +3,6 @@
 namespace didiv::test {
 namespace {
 
-constexpr Colore kRosso = RGB(192, 57, 43);
-
 struct Ciclo : ::testing::Test {
     Banco b;
     void SetUp() override { ASSERT_TRUE(b.avvia()); }

@@ -13,7 +13,7 @@
 namespace didiv {
 namespace {
 
-constexpr uint32_t kInk = 0x2B1D14, kBannerRed = 0xC0392B, kGold = 0xD9A62E, kParchment = 0xF3E6C4;
+constexpr uint32_t kInk = 0x2B1D14, kBannerRed = 0xC0392B, kParchment = 0xF3E6C4;
 
 bool vicino(uint32_t a, uint32_t b, int tolleranza) {
     for (int sh : {16, 8, 0})

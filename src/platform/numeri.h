@@ -48,7 +48,10 @@ inline double Int(double v) { return std::floor(v); }
 
 // The number-to-text rule of the error message: a blank before a non-negative number.
 inline std::string Str(long long v) {
-    return v < 0 ? std::to_string(v) : " " + std::to_string(v);
+    // Appended, not prepended: GCC 12 at -O3 warns falsely about " " + std::string.
+    std::string s = v < 0 ? "" : " ";
+    s += std::to_string(v);
+    return s;
 }
 
 }  // namespace didiv

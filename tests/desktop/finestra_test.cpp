@@ -45,12 +45,20 @@ void avvia_xvfb() {
         _exit(127);
     }
     close(tubo[1]);
-    pollfd p{tubo[0], POLLIN, 0};
-    ASSERT_EQ(poll(&p, 1, 15000), 1) << "Xvfb gave no display number";
-    char buf[16] = {};
-    ASSERT_GT(read(tubo[0], buf, sizeof buf - 1), 0) << "Xvfb did not start (is it installed?)";
+    // The server writes the number and the newline apart; closing the pipe before the
+    // newline has come would end the server.
+    std::string numero;
+    while (numero.find('\n') == std::string::npos) {
+        pollfd p{tubo[0], POLLIN, 0};
+        ASSERT_EQ(poll(&p, 1, 60000), 1) << "Xvfb gave no display number";
+        char buf[16];
+        const ssize_t n = read(tubo[0], buf, sizeof buf);
+        ASSERT_GT(n, 0) << "Xvfb did not start (is it installed?)";
+        numero.append(buf, static_cast<size_t>(n));
+    }
     close(tubo[0]);
-    setenv("DISPLAY", (":" + std::string(buf, strcspn(buf, "\n"))).c_str(), 1);
+    const std::string schermo = std::string(":").append(numero, 0, numero.find('\n'));
+    setenv("DISPLAY", schermo.c_str(), 1);
 }
 
 // The desktop, with the clock readings watched: each tick reads the clock once.
@@ -85,9 +93,16 @@ Ambiente& ambiente() {
     return *a;
 }
 
-void attendi(double secondi) {
-    const double fine = adesso() + secondi;
-    while (adesso() < fine) Fl::wait(0.01);
+// Runs the event loop until the condition holds; false if it never does within a minute,
+// far longer than any loaded machine needs.
+template <class Condizione>
+bool attendi(Condizione pronta) {
+    const double fine = adesso() + 60;
+    while (!pronta()) {
+        if (adesso() > fine) return false;
+        Fl::wait(0.01);
+    }
+    return true;
 }
 
 // A key event as the toolkit would deliver it to the window.
@@ -106,40 +121,48 @@ struct TastoNelMessaggio {
     int tasto;
 };
 
-// Types the keys one by one, a little apart, into the open message box.
+// Types the keys one by one, one per turn of the box's event loop, once the box is up and
+// has been up for `tenuta` seconds.
 struct Tasti {
     std::vector<TastoNelMessaggio> eventi;
+    double tenuta = 0;
     size_t i = 0;
+    double su = 0;  // when the box was first seen up
     static void cb(void* d) {
         auto* t = static_cast<Tasti*>(d);
         if (t->i >= t->eventi.size()) return;
-        const TastoNelMessaggio e = t->eventi[t->i++];
-        tasto_a(Fl::modal(), e.evento, e.tasto);
-        Fl::repeat_timeout(0.05, cb, d);
+        if (Fl::modal()) {
+            if (t->su == 0) t->su = adesso();
+            if (adesso() - t->su >= t->tenuta) {
+                const TastoNelMessaggio e = t->eventi[t->i++];
+                tasto_a(Fl::modal(), e.evento, e.tasto);
+            }
+        }
+        Fl::repeat_timeout(0.01, cb, d);
     }
 };
 
-int chiedi_eventi(int stile, std::vector<TastoNelMessaggio> eventi, double dopo = 0.1) {
-    Tasti t{std::move(eventi)};
-    Fl::add_timeout(dopo, Tasti::cb, &t);
+int chiedi_eventi(int stile, std::vector<TastoNelMessaggio> eventi, double tenuta = 0) {
+    Tasti t{std::move(eventi), tenuta};
+    Fl::add_timeout(0.01, Tasti::cb, &t);
     const int r = ambiente().piattaforma.MsgBox("Una prova.", stile, "Prova");
     Fl::remove_timeout(Tasti::cb, &t);
     return r;
 }
 
-int chiedi(int stile, const std::vector<int>& tasti, double dopo = 0.1) {
+int chiedi(int stile, const std::vector<int>& tasti, double tenuta = 0) {
     std::vector<TastoNelMessaggio> eventi;
     for (int k : tasti) eventi.push_back({FL_KEYDOWN, k});
-    return chiedi_eventi(stile, std::move(eventi), dopo);
+    return chiedi_eventi(stile, std::move(eventi), tenuta);
 }
 
 TEST(FinestraGioco, TicksComeOneIntervalAfterTheEndOfTheLastOneEvenAfterALateOne) {
     auto& a = ambiente();
     a.piattaforma.letture.clear();
     a.piattaforma.ritardo_alla = 5;
-    attendi(1.5);
-    a.piattaforma.ritardo_alla = 0;
     const auto& l = a.piattaforma.letture;
+    attendi([&] { return l.size() >= 12; });
+    a.piattaforma.ritardo_alla = 0;
     ASSERT_GE(l.size(), 10u) << "the frame timer does not run";
     for (size_t i = 1; i < l.size(); ++i) {
         // 60 ms after the end of the previous tick, never a catch-up burst.
@@ -150,15 +173,15 @@ TEST(FinestraGioco, TicksComeOneIntervalAfterTheEndOfTheLastOneEvenAfterALateOne
 
 TEST(FinestraGioco, NoTickWhileOurMessageBoxWaitsAndTicksGoOnAfterIt) {
     auto& a = ambiente();
-    attendi(0.2);
+    a.piattaforma.letture.clear();
+    ASSERT_TRUE(attendi([&] { return !a.piattaforma.letture.empty(); })) << "the frame timer does not run";
     a.piattaforma.letture.clear();
     const double t0 = adesso();
     EXPECT_EQ(chiedi(vbRetryCancel + vbCritical, {FL_Escape}, 0.4), vbCancel);
     EXPECT_GE(adesso() - t0, 0.35);
     EXPECT_TRUE(a.piattaforma.letture.empty()) << a.piattaforma.letture.size() << " ticks ran";
     // A loaded machine may be slow to deliver them, but they must come.
-    for (int i = 0; i < 300 && a.piattaforma.letture.size() < 2; ++i) attendi(0.01);
-    EXPECT_GE(a.piattaforma.letture.size(), 2u) << "ticks did not resume";
+    EXPECT_TRUE(attendi([&] { return a.piattaforma.letture.size() >= 2; })) << "ticks did not resume";
 }
 
 TEST(FinestraGioco, MessageBoxAnswersReturnEscapeAndTab) {

@@ -25,11 +25,8 @@ awk -v v="$bordo" 'BEGIN { exit !(v > 0) }' || fallisci "the frame picture is no
 
 # Closing the window unloads the game, which ends the process at once with code 0.
 "$BUILD/didiv_chiudi_finestra" "$W" || fallisci "could not send WM_DELETE_WINDOW"
-for _ in $(seq 100); do
-    kill -0 "$GIOCO_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$GIOCO_PID" 2>/dev/null && fallisci "didiv still running 10 s after the close"
+finito() { ! kill -0 "$GIOCO_PID" 2>/dev/null; }
+aspetta finito || fallisci "didiv still running $SCADENZA_E2E s after the close"
 wait "$GIOCO_PID"
 codice=$?
 GIOCO_PID=""

@@ -1,18 +1,21 @@
 # Shared by the end-to-end tests that play the game: a private X server, the desktop program
 # with its sound written to a file by SDL's disk driver, "Gioca" in the start dialog, and
-# helpers to hold keys, drag, look at the play field and the pointer. Every wait gives up after
-# a few seconds. Sourced with the build directory as $1.
+# helpers to look at the play field, the pointer and the sound. Sourced with the build
+# directory as $1.
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/attesa.bash"
 BUILD=$(cd "${1:?build directory}" && pwd)
 TMP=$(mktemp -d)
 XVFB_PID=""
 GIOCO_PID=""
+SONDA_PID=""
 W=""
 AUDIO="$TMP/audio.raw"
 # The program that is started; a test may point it at a copy beside damaged data files.
 PROGRAMMA="$BUILD/didiv"
 
 pulisci() {
+    [ -n "$SONDA_PID" ] && kill "$SONDA_PID" 2>/dev/null
     [ -n "$GIOCO_PID" ] && kill -9 "$GIOCO_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && wait "$XVFB_PID" 2>/dev/null
@@ -36,65 +39,67 @@ done
 
 TITOLO_MESSAGGI='^(Fiorlo5\.0|Didiv Fiorlo|Uscita dal gioco)$'
 messaggi_aperti() { xdotool search --name "$TITOLO_MESSAGGI" 2>/dev/null; }
+smappata() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 
-# The program to run, and how many message boxes its start-up may show (for data files that
-# are missing on purpose); each is answered with its default button as it comes up.
-PROGRAMMA="$BUILD/didiv"
+# How many message boxes the start-up may show (for data files that are missing on purpose);
+# each is answered with its default button as it comes up.
 MESSAGGI_AVVIO=0
+
+display_pronto() {
+    kill -0 "$XVFB_PID" 2>/dev/null || fallisci "Xvfb did not start: $(cat "$TMP/xvfb.log")"
+    [ -s "$TMP/display" ]
+}
+
+# Sets TROVATA to the first shown window whose title matches.
+TROVATA=""
+finestra_mostrata() {
+    kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "didiv ended before the window \"$1\" came up"
+    TROVATA=$(xdotool search --name "$1" 2>/dev/null | head -n1)
+    [ -n "$TROVATA" ] && xwininfo -id "$TROVATA" | grep -q 'IsViewable'
+}
+
+# The probe finds the world picture in the play field: a tick has drawn the scene.
+scena_disegnata() { [[ "$(campo)" == *" diff "* ]]; }
 
 # Starts the server and the program and plays free: sets W to the game window.
 avvia_gioco() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TMP/display" >"$TMP/xvfb.log" 2>&1 &
     XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$TMP/display" ] && break
-        kill -0 "$XVFB_PID" 2>/dev/null || fallisci "Xvfb did not start: $(cat "$TMP/xvfb.log")"
-        sleep 0.1
-    done
-    [ -s "$TMP/display" ] || fallisci "Xvfb gave no display number"
+    aspetta display_pronto || fallisci "Xvfb gave no display number"
     export DISPLAY=":$(head -n1 "$TMP/display")"
 
     # No sound card in CI: the mixed output goes to a file at the pace of a real device.
     (cd "$TMP" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$AUDIO" exec "$PROGRAMMA") >"$TMP/gioco.log" 2>&1 &
     GIOCO_PID=$!
 
-    local inizio=""
-    for _ in $(seq 100); do
-        kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "didiv ended before its start dialog came up"
-        inizio=$(xdotool search --name '^Didiv di Fiorlo \(versioni 4\.0 e 5\.0\)$' 2>/dev/null | head -n1)
-        [ -n "$inizio" ] && xwininfo -id "$inizio" | grep -q 'IsViewable' && break
-        inizio=""
-        sleep 0.1
-    done
-    [ -n "$inizio" ] || fallisci "no start dialog"
-    sleep 0.3
+    aspetta finestra_mostrata '^Didiv di Fiorlo \(versioni 4\.0 e 5\.0\)$' || fallisci "no start dialog"
+    local inizio=$TROVATA
+    aspetta dipinta "$inizio" || fallisci "the start dialog never painted"
     xdotool mousemove --window "$inizio" 364 252 click 1
 
-    local b risposti=0
-    for _ in $(seq 150); do
-        kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "didiv ended before its window came up"
+    # Each start-up box is answered as it comes; then the game window must come up.
+    local risposti=0 b
+    gioco_o_messaggio() {
         b=$(messaggi_aperti | head -n1)
         if [ -n "$b" ] && [ "$risposti" -lt "$MESSAGGI_AVVIO" ] && xwininfo -id "$b" | grep -q 'IsViewable'; then
-            sleep 0.3
-            xdotool mousemove --window "$b" 5 5
+            aspetta dipinta "$b" || fallisci "a start-up message box never painted"
+            xdotool mousemove --sync --window "$b" 5 5
             xdotool windowfocus "$b" 2>/dev/null
             xdotool key Return
             risposti=$(( risposti + 1 ))
-            sleep 0.3
-            continue
+            aspetta smappata "$b" || fallisci "a start-up message box stayed open after Return"
+            return 1
         fi
-        W=$(xdotool search --name '^Didiv di Fiorlo$' 2>/dev/null | head -n1)
-        [ -n "$W" ] && xwininfo -id "$W" | grep -q 'IsViewable' && break
-        W=""
-        sleep 0.1
-    done
-    [ -n "$W" ] || fallisci "no game window"
+        finestra_mostrata '^Didiv di Fiorlo$'
+    }
+    aspetta gioco_o_messaggio || fallisci "no game window"
+    W=$TROVATA
     [ -z "$(messaggi_aperti)" ] || fallisci "a message box at start-up"
     [ "$risposti" = "$MESSAGGI_AVVIO" ] || fallisci "$risposti message boxes at start-up, not $MESSAGGI_AVVIO"
     # No window manager: keys go where the pointer is. Rest it on the frame, off every book.
-    xdotool mousemove --window "$W" 10 10
+    xdotool mousemove --sync --window "$W" 10 10
     xdotool windowfocus "$W" 2>/dev/null
-    sleep 0.5
+    aspetta scena_disegnata || fallisci "the play field never showed the scene"
 }
 
 # Nothing the game shows may be a message box in these tests.
@@ -106,20 +111,20 @@ nessun_messaggio() {
     kill -0 "$GIOCO_PID" 2>/dev/null || fallisci "didiv ended $*"
 }
 
-tieni() {  # KEY SECONDS
-    xdotool keydown "$1"
-    sleep "$2"
-    xdotool keyup "$1"
-    sleep 0.2
-}
-
-# The last new frame of the play field seen within SECONDS (default 0.3), as the probe prints it:
+# The last new frame of the play field seen within SECONDS (default 0.3), as the probe prints it
+# (a field it cannot place in the world prints "t scroll ? ?"):
 # "t scroll SX SY diff N box x0 y0 x1 y1 | n x0 y0 x1 y1 ...".
 campo() { "$BUILD/didiv_sonda" "$W" "${1:-0.3}" "$BUILD/gameb2.bmp" | tail -n1; }
 
 # The largest patch that differs from the world picture: the professor, while nothing else
 # stands near him. Prints "SX SY x0 y0 x1 y1" in play-field pixels.
 professore() { campo "$@" | awk -F'|' '{ split($1, a, " "); split($2, b, " "); print a[3], a[4], b[2], b[3], b[4], b[5] }'; }
+
+# He stands: his patch is the same in the first and the last new frame of a second's watch.
+fermo() {
+    "$BUILD/didiv_sonda" "$W" 1.0 "$BUILD/gameb2.bmp" | awk -F'|' '
+        { p = $2 } NR == 1 { primo = $2 } END { exit !(NR > 0 && p == primo && p != "") }'
+}
 
 schermata() { import -window "$W" "$1" 2>/dev/null || fallisci "no screenshot"; }
 

@@ -4,27 +4,29 @@
 source "$(dirname "$0")/inizio_comune.bash"
 avvia_x
 avvia_programma
-W=$(aspetta_finestra "$TITOLO_INIZIO")
+W=$(aspetta_finestra "$TITOLO_INIZIO") || exit 1
 
 clic "$W" "${RIEPILOGO[@]}"
-C=$(aspetta_finestra '^Riepilogo dei comandi di gioco$')
+C=$(aspetta_finestra '^Riepilogo dei comandi di gioco$') || exit 1
 transitoria_per "$C" "$W"
 xdotool windowmove "$C" 0 0  # uncover the dialog's buttons
-sleep 0.3
+in_alto_a_sinistra() { xwininfo -id "$C" | grep -q 'Absolute upper-left X: *0$' && xwininfo -id "$C" | grep -q 'Absolute upper-left Y: *0$'; }
+aspetta in_alto_a_sinistra || fallisci "the help window did not move off the dialog's buttons"
 clic "$W" "${ESCI[@]}"
-vivo || fallisci "\"Esci\" worked on the disabled dialog"
 clic "$W" "${SOLUZIONE[@]}"
-finestra_presente '^Soluzione completa$' && fallisci "a second help window opened"
 
+# The close box is read after both clicks: once the window is gone, they have been dealt with.
 chiudi "$C"
+vivo || fallisci "\"Esci\" worked on the disabled dialog"
+finestra_presente '^Soluzione completa$' && fallisci "a second help window opened"
 finestra_presente '^Riepilogo dei comandi di gioco$' && fallisci "the close box left the window open"
 
 # The dialog takes clicks again.
 clic "$W" "${SOLUZIONE[@]}"
-S=$(aspetta_finestra '^Soluzione completa$')
+S=$(aspetta_finestra '^Soluzione completa$') || exit 1
 transitoria_per "$S" "$W"
 clic "$S" 344 164  # "Chiudi"
-finestra_presente '^Soluzione completa$' && fallisci "\"Chiudi\" left the window open"
+aspetta finestra_assente '^Soluzione completa$' || fallisci "\"Chiudi\" left the window open"
 
 chiudi "$W"
 aspetta_fine

@@ -1,6 +1,7 @@
 # Shared by the start dialog's end-to-end tests: a private X server, the dialog program, and
-# waits that give up after a few seconds. Sourced with the build directory as $1.
+# waits for the windows it shows. Sourced with the build directory as $1.
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/attesa.bash"
 BUILD="$1"
 PROG="${DIDIV_PROGRAMMA_INIZIO:-$BUILD/didiv_prova_inizio}"
 TMP=$(mktemp -d)
@@ -25,11 +26,7 @@ fallisci() {
 avvia_x() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TMP/display" 2>"$TMP/xvfb.log" &
     XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$TMP/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$TMP/display" ] || fallisci "Xvfb did not start"
+    aspetta test -s "$TMP/display" || fallisci "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$TMP/display")"
 }
 
@@ -39,44 +36,48 @@ avvia_programma() {
     APP_PID=$!
 }
 
-# The id of the first window whose title matches, waiting up to 10 s.
+# Sets TROVATA to the first shown window whose title matches.
+TROVATA=""
+trova_finestra() {
+    TROVATA=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+    [ -n "$TROVATA" ]
+}
+
+# Prints the id of the first window whose title matches, once it is shown and painted
+# (clicks are aimed at what it draws).
 aspetta_finestra() {
-    for _ in $(seq 200); do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-        if [ -n "$id" ]; then
-            sleep 0.3  # let it paint
-            echo "$id"
-            return 0
-        fi
-        sleep 0.05
-    done
-    fallisci "no window \"$1\""
+    aspetta trova_finestra "$1" || fallisci "no window \"$1\""
+    aspetta dipinta "$TROVATA" || fallisci "window \"$1\" never painted"
+    echo "$TROVATA"
 }
 
 # True while a window with that title is shown.
 finestra_presente() {
     [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]
 }
+finestra_assente() { ! finestra_presente "$1"; }
 
+# True while that window is mapped.
+mappata() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+smappata() { ! mappata "$1"; }
+
+# xdotool ends only once the server has taken the click: the program reads it before any
+# later event, so the next thing it is seen to do comes after the click.
 clic() {  # window x y, in the window's client area
     xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.3
 }
 
-# Asks a window to close as its close box would.
+# Asks a window to close as its close box would, and waits until it is gone.
 chiudi() {
     "$PROG" --chiudi "$1" || fallisci "could not close window $1"
-    sleep 0.3
+    aspetta smappata "$1" || fallisci "window $1 is still shown after its close box"
 }
 
-# Waits up to 10 s for the program to end; sets RC to its exit code.
+finito() { ! kill -0 "$APP_PID" 2>/dev/null; }
+
+# Waits for the program to end; sets RC to its exit code.
 aspetta_fine() {
-    for _ in $(seq 200); do
-        kill -0 "$APP_PID" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -0 "$APP_PID" 2>/dev/null && fallisci "the program did not end"
+    aspetta finito || fallisci "the program did not end"
     wait "$APP_PID"
     RC=$?
     APP_PID=""

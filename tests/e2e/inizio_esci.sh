@@ -2,7 +2,7 @@
 source "$(dirname "$0")/inizio_comune.bash"
 avvia_x
 avvia_programma
-W=$(aspetta_finestra "$TITOLO_INIZIO")
+W=$(aspetta_finestra "$TITOLO_INIZIO") || exit 1
 clic "$W" "${ESCI[@]}"
 aspetta_fine
 [ "$RC" -eq 0 ] || fallisci "exit code $RC"

@@ -3,12 +3,11 @@
 source "$(dirname "$0")/inizio_comune.bash"
 avvia_x
 avvia_programma
-W=$(aspetta_finestra "$TITOLO_INIZIO")
+W=$(aspetta_finestra "$TITOLO_INIZIO") || exit 1
 clic "$W" "${GIOCA_PER[@]}"
 clic "$W" "${GIOCA[@]}"
-G=$(aspetta_finestra "$TITOLO_GIOCO")
-[ -n "$G" ] || fallisci "no game window"
-finestra_presente "$TITOLO_INIZIO" && fallisci "the start dialog is still shown"
+aspetta trova_finestra "$TITOLO_GIOCO" || fallisci "no game window"
+aspetta finestra_assente "$TITOLO_INIZIO" || fallisci "the start dialog is still shown"
 grep -qx "tempo_limite 30" "$TMP/out" || fallisci "wrong play time"
 vivo || fallisci "the program ended with the game window"
 echo PASS

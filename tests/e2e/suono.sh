@@ -9,35 +9,33 @@ avvia_gioco
 
 forte() { awk -v v="$1" -v s="$2" 'BEGIN { exit !(v != "nan" && v > s) }'; }
 piano() { awk -v v="$1" -v s="$2" 'BEGIN { exit !(v != "nan" && v < s) }'; }
+SECONDO=$(( 44100 * 8 ))
+# True once the last second recorded after byte OFFSET is "forte" (louder) or "piano" (quieter)
+# than LEVEL; LIVELLO keeps the RMS of the last second looked at. Sounds start and fade when
+# they do: the recording is watched until they have.
+LIVELLO=nan
+livello_da() {  # OFFSET forte|piano LEVEL
+    local fine
+    fine=$(dimensione_audio)
+    [ $(( fine - $1 )) -ge "$SECONDO" ] || return 1
+    LIVELLO=$(rms_audio $(( fine - SECONDO )) "$fine")
+    "$2" "$LIVELLO" "$3"
+}
 
-a=$(dimensione_audio)
-attendi_audio 15
-b=$(dimensione_audio)
-musica=$(rms_audio "$a" "$b")
-forte "$musica" 0.005 || fallisci "no music after start-up: RMS $musica"
+aspetta livello_da "$(dimensione_audio)" forte 0.005 || fallisci "no music after start-up: RMS $LIVELLO"
+musica=$LIVELLO
 
 xdotool key m
-attendi_audio 10  # the tune's last notes fade
-c=$(dimensione_audio)
-attendi_audio 10
-d=$(dimensione_audio)
-quiete=$(rms_audio "$c" "$d")
-piano "$quiete" 0.001 || fallisci "not silent with the music off and the professor standing: RMS $quiete"
+aspetta livello_da "$(dimensione_audio)" piano 0.001 ||
+    fallisci "not silent with the music off and the professor standing: RMS $LIVELLO"
+quiete=$LIVELLO
 
 xdotool keydown Right
-sleep 0.3
-e=$(dimensione_audio)
-attendi_audio 10
-f=$(dimensione_audio)
+aspetta livello_da "$(dimensione_audio)" forte 0.005 || fallisci "no footsteps while Right is held: RMS $LIVELLO"
+passi=$LIVELLO
 xdotool keyup Right
-passi=$(rms_audio "$e" "$f")
-forte "$passi" 0.005 || fallisci "no footsteps while Right is held: RMS $passi"
 
-attendi_audio 5
-g=$(dimensione_audio)
-attendi_audio 10
-h=$(dimensione_audio)
-dopo=$(rms_audio "$g" "$h")
-piano "$dopo" 0.001 || fallisci "the footsteps go on after the release: RMS $dopo"
+aspetta livello_da "$(dimensione_audio)" piano 0.001 || fallisci "the footsteps go on after the release: RMS $LIVELLO"
+dopo=$LIVELLO
 nessun_messaggio "while playing"
 echo "PASS: music RMS $musica; off: $quiete; walking: $passi; released: $dopo"

@@ -1,6 +1,7 @@
 #include "desktop/finestra/piattaforma_fltk.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
@@ -182,10 +183,12 @@ struct PiattaformaFltk::Interno : GestoreEventi {
     }
 };
 
-class FinestraGioco : public Fl_Window {
+// Double-buffered: the toolkit sends a large picture to the server in several pieces, and
+// a screen read between two of them would show half of one frame over the last.
+class FinestraGioco : public Fl_Double_Window {
 public:
     FinestraGioco(PiattaformaFltk::Interno& in, int x, int y)
-        : Fl_Window(x, y, kClienteW, kClienteH, Form1::Caption), in_(in) {
+        : Fl_Double_Window(x, y, kClienteW, kClienteH, Form1::Caption), in_(in) {
         end();
         color(FL_BLACK);
         size_range(kClienteW, kClienteH, kClienteW, kClienteH);
@@ -240,7 +243,7 @@ public:
                 in_.traduttore.muovi(Fl::event_state(), Fl::event_x(), Fl::event_y());
                 return 1;
             default:
-                return Fl_Window::handle(e);
+                return Fl_Double_Window::handle(e);
         }
     }
 
