@@ -32,11 +32,16 @@ done
 xdotool mousemove --window "$W" 10 10
 sleep 0.3
 read -r _ _ prima _ < <(professore)
-tieni Right 1.0
+[ -n "$prima" ] || fallisci "the probe did not find him"
+dopo=""
+camminato() {
+    read -r _ _ dopo _ < <(professore)
+    [ -n "$dopo" ] && [ "$dopo" -gt $(( prima + 20 )) ]
+}
+xdotool keydown Right
+aspetta camminato || fallisci "holding Right did not walk him (field x $prima, then $dopo)"
 nessun_messaggio "while walking"
-read -r _ _ dopo _ < <(professore)
-[ -n "$prima" ] && [ -n "$dopo" ] && [ "$dopo" -gt "$prima" ] ||
-    fallisci "holding Right did not walk him (field x $prima, then $dopo)"
+xdotool keyup Right
 sleep 0.5
 nessun_messaggio "after the walk"
 echo "PASS: two reports at start-up, then no message box over the field or while walking"
