@@ -10,7 +10,6 @@
 #include <set>
 #include <string>
 
-#include "platform/bmp.h"
 #include "resources/pacchetto.h"
 
 int main(int argc, char** argv) {
@@ -32,7 +31,7 @@ int main(int argc, char** argv) {
     int scritti = 0;
     for (const auto& v : leggi_pacchetto(pacchetto_incorporato())) {
         if (!scelti.empty() && !scelti.count(v.nome)) continue;
-        const Superficie s = decodifica_bmp(v.bmp);
+        const Superficie& s = v.immagine;
         const int w = s.ScaleWidth() * zoom, h = s.ScaleHeight() * zoom;
         cairo_surface_t* png = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
         cairo_surface_flush(png);
