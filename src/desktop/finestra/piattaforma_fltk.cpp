@@ -13,6 +13,7 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <bit>
 #include <chrono>
 #include <climits>
 #include <cstdio>
@@ -20,6 +21,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/form1.h"
@@ -98,6 +100,9 @@ struct PiattaformaFltk::Interno : GestoreEventi {
     double scadenza_timer = 0;
     bool filtro_programmato = false;
 
+    uint64_t versione_mostrata = 0;  // of form->finestra, when last drawn
+    bool disegnata = false;
+
     bool cursore_noto = false;
     int cursore_puntatore = 0;
     const Superficie* cursore_icona = nullptr;
@@ -130,6 +135,7 @@ struct PiattaformaFltk::Interno : GestoreEventi {
     }
 
     void aggiorna();
+    void ridisegna_se_cambiata();
     void aggiorna_cursore();
     void sincronizza_timer();
     void programma_timer(double secondi);
@@ -187,14 +193,19 @@ public:
     }
 
     void draw() override {
-        const Superficie* s = in_.form ? &in_.form->finestra : nullptr;
+        const Superficie* s = in_.form ? &std::as_const(in_.form->finestra) : nullptr;
         const int w = s ? std::min(s->ScaleWidth(), this->w()) : 0;
         const int h = s ? std::min(s->ScaleHeight(), this->h()) : 0;
         if (w < this->w() || h < this->h()) {
             fl_color(FL_BLACK);
             fl_rectf(0, 0, this->w(), this->h());
         }
-        if (w > 0 && h > 0) fl_draw_image(riga, const_cast<Superficie*>(s), 0, 0, w, h, 3);
+        if (s) {
+            in_.versione_mostrata = s->versione();
+            in_.disegnata = true;
+        }
+        if (w <= 0 || h <= 0) return;
+        if (!disegna_diretto(*s, w, h)) fl_draw_image(riga, const_cast<Superficie*>(s), 0, 0, w, h, 3);
     }
 
     int handle(int e) override {
@@ -238,6 +249,30 @@ public:
     }
 
 private:
+    // On a true-colour display with 32-bit pixels laid out as 0x00RRGGBB, the buffer is the
+    // image X wants: it goes to the server as it is, with no conversion.
+    static bool disegna_diretto(const Superficie& s, int w, int h) {
+        static const bool adatto = [] {
+            const XVisualInfo* v = fl_visual;
+            return v && v->c_class == TrueColor && (v->depth == 24 || v->depth == 32) &&
+                   v->red_mask == 0xFF0000 && v->green_mask == 0x00FF00 && v->blue_mask == 0x0000FF;
+        }();
+        if (!adatto || !fl_window) return false;
+        const uint32_t* pixel = s.riga(0);
+        XImage* im = XCreateImage(fl_display, fl_visual->visual, static_cast<unsigned>(fl_visual->depth), ZPixmap, 0,
+                                  reinterpret_cast<char*>(const_cast<uint32_t*>(pixel)), static_cast<unsigned>(w),
+                                  static_cast<unsigned>(h), 32, static_cast<int>(s.passo() * 4));
+        if (!im) return false;
+        const bool va = im->bits_per_pixel == 32;
+        if (va) {
+            im->byte_order = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
+            XPutImage(fl_display, fl_window, fl_gc, im, 0, 0, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h));
+        }
+        im->data = nullptr;  // ours, not X's to free
+        XDestroyImage(im);
+        return va;
+    }
+
     // One row of the window buffer as RGB bytes.
     static void riga(void* d, int x, int y, int w, uchar* buf) {
         const uint32_t* p = static_cast<const Superficie*>(d)->riga(y) + x;
@@ -260,9 +295,15 @@ void PiattaformaFltk::Interno::chiudi() {
 }
 
 void PiattaformaFltk::Interno::aggiorna() {
-    if (finestra && finestra->shown()) finestra->redraw();
+    ridisegna_se_cambiata();
     aggiorna_cursore();
     sincronizza_timer();
+}
+
+void PiattaformaFltk::Interno::ridisegna_se_cambiata() {
+    // Only a changed picture is sent again; an expose from the system is drawn by the toolkit.
+    if (!finestra || !finestra->shown()) return;
+    if (!disegnata || !form || form->finestra.versione() != versione_mostrata) finestra->redraw();
 }
 
 void PiattaformaFltk::Interno::aggiorna_cursore() {
@@ -365,7 +406,7 @@ float PiattaformaFltk::Timer() {
 
 void PiattaformaFltk::DoEvents() {
     // What the game drew so far is a pending paint.
-    if (i_->finestra && i_->finestra->shown()) i_->finestra->redraw();
+    i_->ridisegna_se_cambiata();
     i_->aggiorna_cursore();
     Fl::check();
 }
