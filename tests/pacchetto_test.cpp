@@ -80,6 +80,12 @@ TEST(Pacchetto, DamagedBundlesAreErrorFourEightyOne) {
     auto enorme = dati;
     for (int i = 0; i < 4; ++i) enorme[larghezza + i] = 0xFF;
     EXPECT_EQ(errore(enorme), 481);
+    // Its pixels said to start near the end, or past it.
+    for (uint32_t inizio : {static_cast<uint32_t>(dati.size() - 8), static_cast<uint32_t>(dati.size() + 4), 0xFFFFFFFCu}) {
+        auto fuori = dati;
+        for (int i = 0; i < 4; ++i) fuori[larghezza + 8 + static_cast<size_t>(i)] = static_cast<uint8_t>(inizio >> (8 * i));
+        EXPECT_EQ(errore(fuori), 481) << inizio;
+    }
 }
 
 TEST(Pacchetto, TheBuiltInPicturesAreFoundByControlAndMember) {

@@ -1,6 +1,7 @@
 #pragma once
 // The bundle of built-in pictures: named pictures written by the generator as the game's own
-// pixels and compiled into the program, so that showing one needs no decoding at all.
+// pixels and compiled into the program, so that showing one needs no decoding at all. A list
+// of the pictures comes first; the pixels of one that is never drawn are never read.
 
 #include <cstdint>
 #include <optional>
