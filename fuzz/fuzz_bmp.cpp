@@ -15,8 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
         if (e.numero() != 481) __builtin_trap();
     }
     try {
-        (void)didiv::leggi_pacchetto({dati, n});
-    } catch (const didiv::ErroreRuntime&) {
+        // The bundle's pictures are read in place: every pixel must lie within the bytes.
+        for (const auto& v : didiv::leggi_pacchetto({dati, n})) {
+            const didiv::Superficie& s = v.immagine;
+            (void)s.Point(0, 0);
+            (void)s.Point(s.ScaleWidth() - 1, s.ScaleHeight() - 1);
+        }
+    } catch (const didiv::ErroreRuntime& e) {
+        if (e.numero() != 481) __builtin_trap();
     }
     return 0;
 }

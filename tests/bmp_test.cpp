@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "platform/bmp.h"
 #include "platform/errori_runtime.h"
@@ -97,6 +102,108 @@ TEST(Bmp, MalformedFilesAreErrorFourEightyOne) {
     auto firma = buono;
     firma[0] = 'X';
     EXPECT_EQ(numero_errore(firma), 481);
+}
+
+// A file beside the test, removed when the test ends.
+struct FileProva {
+    std::string percorso;
+    explicit FileProva(const std::vector<uint8_t>& dati)
+        : percorso((std::filesystem::temp_directory_path() /
+                    ("didiv_bmp_" + std::to_string(::getpid()) + "_" + std::to_string(contatore()++) + ".bmp"))
+                       .string()) {
+        std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(dati.data()),
+                                                        static_cast<std::streamsize>(dati.size()));
+    }
+    ~FileProva() { std::remove(percorso.c_str()); }
+    static int& contatore() {
+        static int n = 0;
+        return n;
+    }
+};
+
+int errore_file(const std::vector<uint8_t>& d) {
+    FileProva f(d);
+    try {
+        LoadPicture(f.percorso);
+    } catch (const ErroreRuntime& e) {
+        return e.numero();
+    }
+    return 0;
+}
+
+// Rows of `w` pixels at `bpp` bits whose values run through the palette (or the colours).
+std::vector<std::vector<uint8_t>> righe_di(int w, int h, int bpp, int colori) {
+    std::vector<std::vector<uint8_t>> r(static_cast<size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        auto& riga = r[static_cast<size_t>(y)];
+        riga.assign(static_cast<size_t>((w * bpp + 7) / 8), 0);
+        for (int x = 0; x < w; ++x) {
+            const unsigned v = static_cast<unsigned>(x * 7 + y * 13);
+            if (bpp >= 24) {
+                for (int b = 0; b < bpp / 8; ++b) riga[static_cast<size_t>(x * (bpp / 8) + b)] = static_cast<uint8_t>(v * (b + 3) + b);
+            } else {
+                const unsigned i = v % static_cast<unsigned>(colori);
+                const int bit = x * bpp;
+                riga[static_cast<size_t>(bit / 8)] |= static_cast<uint8_t>(i << (8 - bpp - bit % 8));
+            }
+        }
+    }
+    return r;
+}
+
+TEST(Bmp, AFileIsReadAsItsBytesAreAtEveryDepthWidthAndSize) {
+    std::vector<uint32_t> palette;
+    for (uint32_t i = 0; i < 256; ++i) palette.push_back(i * 0x010305u & 0xFFFFFF);
+    for (int bpp : {1, 4, 8, 24, 32})
+        for (int w : {1, 3, 4, 8, 9, 33})
+            for (int h : {1, 5})
+                for (bool td : {false, true}) {
+                    const int colori = bpp >= 24 ? 0 : std::min(1 << bpp, 200);
+                    const std::vector<uint32_t> pal(palette.begin(), palette.begin() + colori);
+                    const auto dati = bmp(w, h, bpp, pal, righe_di(w, h, bpp, std::max(colori, 1)), td);
+                    const Superficie attesa = decodifica_bmp(dati);
+                    ASSERT_EQ(attesa.ScaleWidth(), w);
+                    // Each pixel from its own bytes, by the format's rule.
+                    const auto righe = righe_di(w, h, bpp, std::max(colori, 1));
+                    for (int y = 0; y < h; ++y)
+                        for (int x = 0; x < w; ++x) {
+                            const auto& r = righe[static_cast<size_t>(y)];
+                            Colore c;
+                            if (bpp >= 24) {
+                                const size_t o = static_cast<size_t>(x * (bpp / 8));
+                                c = RGB(r[o + 2], r[o + 1], r[o]);
+                            } else {
+                                const int bit = x * bpp;
+                                c = static_cast<Colore>(pal[(r[static_cast<size_t>(bit / 8)] >> (8 - bpp - bit % 8)) & ((1 << bpp) - 1)]);
+                            }
+                            ASSERT_EQ(attesa.Point(x, y), c) << bpp << " bit " << w << "x" << h << " at " << x << "," << y;
+                        }
+                    FileProva f(dati);
+                    ASSERT_EQ(LoadPicture(f.percorso), attesa) << bpp << " bit " << w << "x" << h;
+                }
+}
+
+TEST(Bmp, ALargeFileReadInPiecesFailsAsAWholeWhereverItIsBad) {
+    // 24-bit rows of 3000 bytes: pieces of 21 rows, the last one short.
+    const int w = 1000, h = 100;
+    auto buono = bmp(w, h, 24, {}, righe_di(w, h, 24, 1), false);
+    FileProva f(buono);
+    EXPECT_EQ(LoadPicture(f.percorso), decodifica_bmp(buono));
+    std::vector<uint8_t> corto(buono.begin(), buono.end() - 1);
+    EXPECT_EQ(errore_file(corto), 481);
+    EXPECT_EQ(numero_errore(corto), 481);
+    // An 8-bit picture whose one bad index lies in its last piece.
+    const int w8 = 3000;
+    auto righe8 = righe_di(w8, h, 8, 2);
+    righe8[0][w8 - 1] = 2;  // the top row comes last in a bottom-up file
+    const auto cattivo = bmp(w8, h, 8, {0, 0xFFFFFF}, righe8, false);
+    EXPECT_EQ(numero_errore(cattivo), 481);
+    EXPECT_EQ(errore_file(cattivo), 481);
+    // Every header cut short is refused from a file as from memory.
+    for (size_t n : {0u, 1u, 14u, 30u, 53u, 60u}) {
+        std::vector<uint8_t> c(buono.begin(), buono.begin() + static_cast<long>(n));
+        EXPECT_EQ(errore_file(c), 481) << n;
+    }
 }
 
 TEST(Bmp, MissingFileIsErrorFiftyThree) {

@@ -30,6 +30,25 @@ TEST_F(Ciclo, PresentsFrameBarAndPlayFieldThroughTheWindowBuffer) {
     EXPECT_EQ(f().finestra, f().Picture64);
 }
 
+TEST_F(Ciclo, EveryTickPresentsThatTicksBarAndPlayField) {
+    // Whatever the surfaces were made of before, each presented frame is the frame picture
+    // with this tick's bar and play field in it, and the window shows just that.
+    const Superficie cornice = f().Picture64;
+    for (int i = 0; i < 5; ++i) {
+        f().scroll_x = 100 * i;
+        f().Picture12.PSet(5 + i, 7, RGB(10 + i, 20, 30));
+        if (i == 3) f().Picture1 = Superficie(400, 400, RGB(7, 7, 7));
+        b.tick();
+        Superficie atteso = cornice;
+        BitBlt(atteso, 40, 440, 400, 60, f().Picture40, 0, 0, Rop::SRCCOPY);
+        BitBlt(atteso, 40, 40, 400, 400, f().Picture1, 0, 0, Rop::SRCCOPY);
+        ASSERT_EQ(f().Picture64, atteso) << "tick " << i;
+        ASSERT_EQ(f().finestra, atteso) << "tick " << i;
+        EXPECT_EQ(f().Picture40.Point(5 + i, 7), RGB(10 + i, 20, 30));
+        EXPECT_EQ(f().Picture1.Point(0, 0), f().Picture5.Point(100 * i, 400));
+    }
+}
+
 TEST_F(Ciclo, WalkCycleAdvancesOncePerFullTick) {
     std::vector<int> fotogrammi;
     for (int i = 0; i < 6; ++i) {

@@ -101,10 +101,11 @@ TEST(SemiFuzz, EachBundleSeedIsReadWithItsPicturesOrRefused) {
         if (s.letto) {
             std::vector<VocePacchetto> voci;
             EXPECT_EQ(errore([&] { voci = leggi_pacchetto(s.dati); }), 0) << "refused";
+            EXPECT_EQ(voci.size(), s.nome == "pacchetto_vuoto.bin" ? 0u : 2u);
             for (const auto& v : voci) {
-                Superficie letta;
-                EXPECT_EQ(errore([&] { letta = decodifica_bmp(v.bmp); }), 0) << v.nome;
-                EXPECT_FALSE(letta.vuota()) << v.nome;
+                EXPECT_FALSE(v.immagine.vuota()) << v.nome;
+                const Superficie& i = v.immagine;
+                EXPECT_GE(i.Point(i.ScaleWidth() - 1, i.ScaleHeight() - 1), 0) << v.nome;
             }
         } else {
             EXPECT_EQ(errore([&] { leggi_pacchetto(s.dati); }), ERR_IMMAGINE_NON_VALIDA);

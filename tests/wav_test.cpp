@@ -68,6 +68,35 @@ TEST(Wav, EightBitMonoAtHalfRateBecomesStereoAtFullRate) {
     EXPECT_EQ(s.frequenza_file, 22050u);
 }
 
+TEST(Wav, EveryDepthAndChannelCountIsConvertedSampleBySample) {
+    for (uint16_t bit : {uint16_t(8), uint16_t(16)})
+        for (uint16_t canali : {uint16_t(1), uint16_t(2)})
+            for (size_t frames : {size_t(1), size_t(7), size_t(8), size_t(9), size_t(23)}) {
+                Wav w;
+                w.bit = bit;
+                w.canali = canali;
+                std::vector<float> attesi;
+                for (size_t i = 0; i < frames; ++i) {
+                    float lato[2];
+                    for (int c = 0; c < canali; ++c) {
+                        const int v = static_cast<int>((i * 37 + static_cast<size_t>(c) * 101) % 256);
+                        if (bit == 8) {
+                            w.pcm.push_back(static_cast<uint8_t>(v));
+                            lato[c] = (static_cast<float>(v) - 128.0f) / 128.0f;
+                        } else {
+                            const auto s16 = static_cast<int16_t>((v - 128) * 256 + v);
+                            w.pcm.push_back(static_cast<uint8_t>(s16));
+                            w.pcm.push_back(static_cast<uint8_t>(static_cast<uint16_t>(s16) >> 8));
+                            lato[c] = static_cast<float>(s16) / 32768.0f;
+                        }
+                    }
+                    attesi.push_back(lato[0]);
+                    attesi.push_back(canali == 2 ? lato[1] : lato[0]);
+                }
+                EXPECT_EQ(leggi(w.byte()).campioni, attesi) << bit << " bit, " << canali << " channels, " << frames;
+            }
+}
+
 TEST(Wav, ResamplingKeepsASlowSineInShape) {
     Wav w;
     w.frequenza = 11025;

@@ -8,7 +8,6 @@
 #include <set>
 #include <string>
 
-#include "platform/bmp.h"
 #include "png.h"
 #include "resources/pacchetto.h"
 
@@ -32,7 +31,7 @@ int main(int argc, char** argv) {
     for (const auto& v : leggi_pacchetto(pacchetto_incorporato())) {
         if (!scelti.empty() && !scelti.count(v.nome)) continue;
         const auto file = dir / (v.nome + "_" + std::to_string(v.membro) + ".png");
-        const bool ok = scrivi_png(decodifica_bmp(v.bmp), file, zoom);
+        const bool ok = scrivi_png(v.immagine, file, zoom);
         if (!ok) {
             std::fprintf(stderr, "cannot write %s\n", file.c_str());
             return 1;

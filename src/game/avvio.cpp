@@ -33,6 +33,8 @@ void Form1::carica_immagini_incorporate() {
         const VoceCatalogo* v = voce_catalogo(nome);
         if (auto img = immagine_incorporata(nome, 0))
             s = std::move(*img);
+        else if (v->tipo == TipoImmagine::da_file || v->tipo == TipoImmagine::mappa)
+            s = Superficie::in_attesa(v->misure[0].w, v->misure[0].h);  // its file replaces it
         else
             s = Superficie(v->misure[0].w, v->misure[0].h);
     };

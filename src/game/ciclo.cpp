@@ -66,8 +66,10 @@ void Form1::Timer1_Timer() {
         if (trascorso > static_cast<float>(modulo.tempo_limite) && modulo.tempo_limite > 0) finetempo();
     });
 
-    t([&] { BitBlt(Picture64, 40, 440, Picture40.ScaleWidth(), Picture40.ScaleHeight(), Picture40, 0, 0, Rop::SRCCOPY); });
-    t([&] { BitBlt(Picture64, 40, 40, Picture1.ScaleWidth(), Picture1.ScaleHeight(), Picture1, 0, 0, Rop::SRCCOPY); });
+    // The bar and the play field are then drawn in place in the window buffer: from the next
+    // tick on these two copies have nothing left to do.
+    t([&] { incorpora(Picture64, 40, 440, Picture40); });
+    t([&] { incorpora(Picture64, 40, 40, Picture1); });
     t([&] { BitBlt(finestra, 0, 0, Picture64.ScaleWidth(), Picture64.ScaleHeight(), Picture64, 0, 0, Rop::SRCCOPY); });
     if (indice_preso != -1) passo_oggetto_portato(t);
     t([&] {

@@ -3,8 +3,6 @@
 #include <map>
 #include <utility>
 
-#include "platform/bmp.h"
-
 extern "C" const uint8_t didiv_immagini_inizio[];
 extern "C" const uint8_t didiv_immagini_fine[];
 
@@ -15,16 +13,17 @@ std::span<const uint8_t> pacchetto_incorporato() {
 }
 
 std::optional<Superficie> immagine_incorporata(std::string_view nome, int membro) {
-    static const std::map<std::pair<std::string, int>, std::vector<uint8_t>> indice = [] {
-        std::map<std::pair<std::string, int>, std::vector<uint8_t>> m;
+    // The pictures stay in the program's image: a surface copies one only when drawn into.
+    static const std::map<std::pair<std::string, int>, Superficie> indice = [] {
+        std::map<std::pair<std::string, int>, Superficie> m;
         auto dati = pacchetto_incorporato();
         if (dati.empty()) return m;
-        for (auto& v : leggi_pacchetto(dati)) m[{v.nome, v.membro}] = std::move(v.bmp);
+        for (auto& v : leggi_pacchetto(dati)) m[{std::move(v.nome), v.membro}] = std::move(v.immagine);
         return m;
     }();
     auto it = indice.find({std::string(nome), membro});
     if (it == indice.end()) return std::nullopt;
-    return decodifica_bmp(it->second);
+    return it->second;
 }
 
 }  // namespace didiv

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
             if (s.ScaleWidth() != attesa.w || s.ScaleHeight() != attesa.h)
                 throw std::runtime_error(controllo + "(" + std::to_string(membro) + ") is " +
                                          std::to_string(s.ScaleWidth()) + "x" + std::to_string(s.ScaleHeight()));
-            voci.push_back({controllo, membro, codifica_bmp24(s)});
+            voci.push_back({controllo, membro, s});
         }
         const std::filesystem::path dir = argv[1];
         std::filesystem::create_directories(dir);

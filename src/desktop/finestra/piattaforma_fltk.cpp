@@ -14,13 +14,16 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <bit>
 #include <chrono>
 #include <climits>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/form1.h"
@@ -85,6 +88,12 @@ void bordo_fisso(Fl_Window& w) {
 
 class FinestraGioco;
 
+// A rectangle of the game's picture to send to the display.
+struct Area {
+    int x = 0, y = 0, w = 0, h = 0;
+    const Superficie* s = nullptr;
+};
+
 struct PiattaformaFltk::Interno : GestoreEventi {
     explicit Interno(bool trattieni_rilasci) : traduttore(*this, trattieni_rilasci) {}
 
@@ -98,6 +107,10 @@ struct PiattaformaFltk::Interno : GestoreEventi {
     bool timer_programmato = false;
     double scadenza_timer = 0;
     bool filtro_programmato = false;
+
+    // What X shows of the game's picture, to send only the pixels a frame changed.
+    std::vector<uint32_t> mostrato;
+    uint64_t versione_mostrata = 0;  // of form->finestra, when last compared or drawn
 
     bool cursore_noto = false;
     int cursore_puntatore = 0;
@@ -138,6 +151,8 @@ struct PiattaformaFltk::Interno : GestoreEventi {
     }
 
     void aggiorna();
+    void ridisegna_se_cambiata();
+    void ricorda_mostrato(const Superficie& s, const Area& a);
     void aggiorna_cursore();
     void sincronizza_timer();
     void programma_timer(double secondi);
@@ -197,14 +212,23 @@ public:
     }
 
     void draw() override {
-        const Superficie* s = in_.form ? &in_.form->finestra : nullptr;
+        const Superficie* s = in_.form ? &std::as_const(in_.form->finestra) : nullptr;
         const int w = s ? std::min(s->ScaleWidth(), this->w()) : 0;
         const int h = s ? std::min(s->ScaleHeight(), this->h()) : 0;
         if (w < this->w() || h < this->h()) {
             fl_color(FL_BLACK);
             fl_rectf(0, 0, this->w(), this->h());
         }
-        if (w > 0 && h > 0) fl_draw_image(riga, const_cast<Superficie*>(s), 0, 0, w, h, 3);
+        if (w <= 0 || h <= 0) return;
+        // Only the box around what was exposed or changed, all of it, so that the record of
+        // what the display shows stays true.
+        Area a;
+        fl_clip_box(0, 0, w, h, a.x, a.y, a.w, a.h);
+        if (a.w <= 0 || a.h <= 0) return;
+        fl_push_no_clip();
+        if (!disegna_diretto(*s, a)) fl_draw_image(riga, &a, a.x, a.y, a.w, a.h, 3);
+        fl_pop_clip();
+        in_.ricorda_mostrato(*s, a);
     }
 
     int handle(int e) override {
@@ -248,9 +272,36 @@ public:
     }
 
 private:
-    // One row of the window buffer as RGB bytes.
+    // On a true-colour display with 32-bit pixels laid out as 0x00RRGGBB, the buffer is the
+    // image X wants: it goes to the server as it is, with no conversion.
+    static bool disegna_diretto(const Superficie& s, Area& a) {
+        static const bool adatto = [] {
+            const XVisualInfo* v = fl_visual;
+            return v && v->c_class == TrueColor && (v->depth == 24 || v->depth == 32) &&
+                   v->red_mask == 0xFF0000 && v->green_mask == 0x00FF00 && v->blue_mask == 0x0000FF;
+        }();
+        a.s = &s;
+        if (!adatto || !fl_window) return false;
+        XImage* im = XCreateImage(fl_display, fl_visual->visual, static_cast<unsigned>(fl_visual->depth), ZPixmap, 0,
+                                  reinterpret_cast<char*>(const_cast<uint32_t*>(s.riga(0))),
+                                  static_cast<unsigned>(s.ScaleWidth()), static_cast<unsigned>(s.ScaleHeight()), 32,
+                                  static_cast<int>(s.passo() * 4));
+        if (!im) return false;
+        const bool va = im->bits_per_pixel == 32;
+        if (va) {
+            im->byte_order = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
+            XPutImage(fl_display, fl_window, fl_gc, im, a.x, a.y, a.x, a.y, static_cast<unsigned>(a.w),
+                      static_cast<unsigned>(a.h));
+        }
+        im->data = nullptr;  // ours, not X's to free
+        XDestroyImage(im);
+        return va;
+    }
+
+    // One row of the window buffer as RGB bytes; x and y count from the area's corner.
     static void riga(void* d, int x, int y, int w, uchar* buf) {
-        const uint32_t* p = static_cast<const Superficie*>(d)->riga(y) + x;
+        const Area& a = *static_cast<const Area*>(d);
+        const uint32_t* p = a.s->riga(a.y + y) + a.x + x;
         for (int i = 0; i < w; ++i, ++p) {
             *buf++ = static_cast<uchar>(*p >> 16);
             *buf++ = static_cast<uchar>(*p >> 8);
@@ -270,9 +321,46 @@ void PiattaformaFltk::Interno::chiudi() {
 }
 
 void PiattaformaFltk::Interno::aggiorna() {
-    if (finestra && finestra->shown()) finestra->redraw();
+    ridisegna_se_cambiata();
     aggiorna_cursore();
     sincronizza_timer();
+}
+
+void PiattaformaFltk::Interno::ridisegna_se_cambiata() {
+    // Only the pixels a frame changed are sent again; an expose from the system is drawn by
+    // the toolkit.
+    if (!finestra || !finestra->shown() || !form) return;
+    const Superficie& s = std::as_const(form->finestra);
+    if (s.versione() == versione_mostrata && !mostrato.empty()) return;
+    versione_mostrata = s.versione();
+    const int w = s.ScaleWidth(), h = s.ScaleHeight();
+    if (mostrato.size() != static_cast<size_t>(w) * static_cast<size_t>(h)) {
+        mostrato.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+        finestra->redraw();
+        return;
+    }
+    int x0 = w, x1 = -1, y0 = h, y1 = -1;
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* nuova = s.riga(y);
+        const uint32_t* vecchia = mostrato.data() + static_cast<size_t>(y) * static_cast<size_t>(w);
+        if (std::memcmp(nuova, vecchia, static_cast<size_t>(w) * 4) == 0) continue;
+        int a = 0, b = w - 1;
+        while (nuova[a] == vecchia[a]) ++a;
+        while (nuova[b] == vecchia[b]) --b;
+        x0 = std::min(x0, a);
+        x1 = std::max(x1, b);
+        y0 = std::min(y0, y);
+        y1 = y;
+    }
+    if (y1 >= 0) finestra->damage(FL_DAMAGE_ALL, x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+}
+
+void PiattaformaFltk::Interno::ricorda_mostrato(const Superficie& s, const Area& a) {
+    const size_t w = static_cast<size_t>(s.ScaleWidth());
+    if (mostrato.size() != w * static_cast<size_t>(s.ScaleHeight())) return;
+    for (int y = a.y; y < a.y + a.h; ++y)
+        std::memcpy(mostrato.data() + static_cast<size_t>(y) * w + static_cast<size_t>(a.x), s.riga(y) + a.x,
+                    static_cast<size_t>(a.w) * 4);
 }
 
 void PiattaformaFltk::Interno::aggiorna_cursore() {
@@ -375,7 +463,7 @@ float PiattaformaFltk::Timer() {
 
 void PiattaformaFltk::DoEvents() {
     // What the game drew so far is a pending paint.
-    if (i_->finestra && i_->finestra->shown()) i_->finestra->redraw();
+    i_->ridisegna_se_cambiata();
     i_->aggiorna_cursore();
     Fl::check();
 }
