@@ -103,21 +103,29 @@ SuonoPcm decodifica_wav(const uint8_t* dati, size_t n) {
     const size_t frames_file = pcm_byte / blocco;
     if (frames_file == 0 || frames_file > MAX_SECONDI * frequenza) malformato();
 
-    // Stereo float at the file's own rate first, which at the mixer's rate is already the
-    // final form; other rates take one resampling pass.
+    SuonoPcm r;
+    r.frequenza_file = frequenza;
+    r.blocco_file = blocco;
+    if (frequenza == FREQUENZA_MIXER) {
+        // Already at the mixer's rate: the samples as they are, 8-bit ones widened to 16 bits
+        // (a value the mixer then reads exactly as the 8-bit one).
+        r.canali = canali;
+        r.interi.resize(frames_file * canali);
+        if (bit == 16) {
+            static_assert(std::endian::native == std::endian::little, "samples are read as little-endian words");
+            std::memcpy(r.interi.data(), pcm, r.interi.size() * 2);
+        } else {
+            for (size_t i = 0; i < r.interi.size(); ++i) r.interi[i] = static_cast<int16_t>((pcm[i] - 128) * 256);
+        }
+        return r;
+    }
+
+    // Stereo float at the file's own rate first, then one resampling pass.
     std::vector<float> sorgente(frames_file * 2);
     if (canali == 1 && bit == 8) converti<1, 8>(pcm, frames_file, sorgente.data());
     else if (canali == 1) converti<1, 16>(pcm, frames_file, sorgente.data());
     else if (bit == 8) converti<2, 8>(pcm, frames_file, sorgente.data());
     else converti<2, 16>(pcm, frames_file, sorgente.data());
-
-    SuonoPcm r;
-    r.frequenza_file = frequenza;
-    r.blocco_file = blocco;
-    if (frequenza == FREQUENZA_MIXER) {
-        r.campioni = std::move(sorgente);
-        return r;
-    }
     // Cubic Hermite interpolation: cheap, and without the dullness of a linear one.
     const double passo = static_cast<double>(frequenza) / FREQUENZA_MIXER;
     const size_t frames_out = std::max<size_t>(1, static_cast<size_t>(static_cast<double>(frames_file) / passo));
