@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "audio/wav.h"
 #include "platform/errori_runtime.h"
@@ -167,6 +173,28 @@ TEST(Wav, MalformedFilesAreRefusedWithAnError) {
         const int e = errore(t);
         EXPECT_TRUE(e == 0 || e == ERR_FORMATO_FILE) << n;
     }
+}
+
+TEST(Wav, AFileGivesWhatItsBytesGiveInEveryFormat) {
+    const std::string percorso = (std::filesystem::temp_directory_path() /
+                                  ("didiv_wav_" + std::to_string(::getpid()) + ".wav")).string();
+    for (uint16_t bit : {uint16_t(8), uint16_t(16)})
+        for (uint16_t canali : {uint16_t(1), uint16_t(2)})
+            for (uint32_t frequenza : {uint32_t(FREQUENZA_MIXER), uint32_t(22050)}) {
+                Wav w;
+                w.bit = bit;
+                w.canali = canali;
+                w.frequenza = frequenza;
+                for (int i = 0; i < 301 * canali * bit / 8; ++i) w.pcm.push_back(static_cast<uint8_t>(i * 31 + 7));
+                w.extra = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+                const auto b = w.byte();
+                std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
+                                                                static_cast<std::streamsize>(b.size()));
+                const SuonoPcm dal_file = carica_wav(percorso);
+                EXPECT_EQ(stereo(dal_file), stereo(leggi(b))) << bit << " bit, " << canali << " channels, " << frequenza;
+                EXPECT_EQ(dal_file.frames(), leggi(b).frames());
+            }
+    std::remove(percorso.c_str());
 }
 
 TEST(Wav, AMissingFileIsError53) {
