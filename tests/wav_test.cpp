@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "audio/wav.h"
 #include "platform/errori_runtime.h"
@@ -35,6 +41,16 @@ struct Wav {
 
 SuonoPcm leggi(const std::vector<uint8_t>& d) { return decodifica_wav(d.data(), d.size()); }
 
+// Every sample as the mixer plays it: left, right, left, right ...
+std::vector<float> stereo(const SuonoPcm& s) {
+    std::vector<float> v;
+    for (size_t i = 0; i < s.frames(); ++i) {
+        v.push_back(s.campione(i, 0));
+        v.push_back(s.campione(i, 1));
+    }
+    return v;
+}
+
 int errore(const std::vector<uint8_t>& d) {
     try {
         leggi(d);
@@ -53,7 +69,7 @@ TEST(Wav, SixteenBitStereoAtTheMixerRateIsTakenAsItIs) {
     }
     auto s = leggi(w.byte());
     ASSERT_EQ(s.frames(), 2u);
-    EXPECT_EQ(s.campioni, (std::vector<float>{0.5f, -1.0f, 0.0f, 0.25f}));
+    EXPECT_EQ(stereo(s), (std::vector<float>{0.5f, -1.0f, 0.0f, 0.25f}));
     EXPECT_EQ(s.blocco_file, 4);
 }
 
@@ -64,7 +80,7 @@ TEST(Wav, EightBitMonoAtHalfRateBecomesStereoAtFullRate) {
     for (int i = 0; i < 100; ++i) w.pcm.push_back(192);  // +0.5
     auto s = leggi(w.byte());
     EXPECT_EQ(s.frames(), 200u);
-    for (float v : s.campioni) ASSERT_NEAR(v, 0.5f, 1e-6);
+    for (float v : stereo(s)) ASSERT_NEAR(v, 0.5f, 1e-6);
     EXPECT_EQ(s.frequenza_file, 22050u);
 }
 
@@ -93,7 +109,7 @@ TEST(Wav, EveryDepthAndChannelCountIsConvertedSampleBySample) {
                     attesi.push_back(lato[0]);
                     attesi.push_back(canali == 2 ? lato[1] : lato[0]);
                 }
-                EXPECT_EQ(leggi(w.byte()).campioni, attesi) << bit << " bit, " << canali << " channels, " << frames;
+                EXPECT_EQ(stereo(leggi(w.byte())), attesi) << bit << " bit, " << canali << " channels, " << frames;
             }
 }
 
@@ -108,7 +124,7 @@ TEST(Wav, ResamplingKeepsASlowSineInShape) {
     auto s = leggi(w.byte());
     ASSERT_EQ(s.frames(), 4408u);
     for (size_t i = 8; i < s.frames() - 8; ++i)
-        ASSERT_NEAR(s.campioni[2 * i], 16000.0 / 32768 * std::sin(2 * 3.14159265 * 441 * i / 44100.0), 0.01) << i;
+        ASSERT_NEAR(s.campione(i, 0), 16000.0 / 32768 * std::sin(2 * 3.14159265 * 441 * i / 44100.0), 0.01) << i;
 }
 
 TEST(Wav, UnknownChunksAndOddSizesAreSkipped) {
@@ -117,7 +133,7 @@ TEST(Wav, UnknownChunksAndOddSizesAreSkipped) {
     w.pcm = {0, 0x40};
     auto s = leggi(w.byte());
     ASSERT_EQ(s.frames(), 1u);
-    EXPECT_EQ(s.campioni[0], 0.5f);
+    EXPECT_EQ(s.campione(0, 0), 0.5f);
 }
 
 TEST(Wav, MalformedFilesAreRefusedWithAnError) {
@@ -159,6 +175,28 @@ TEST(Wav, MalformedFilesAreRefusedWithAnError) {
     }
 }
 
+TEST(Wav, AFileGivesWhatItsBytesGiveInEveryFormat) {
+    const std::string percorso = (std::filesystem::temp_directory_path() /
+                                  ("didiv_wav_" + std::to_string(::getpid()) + ".wav")).string();
+    for (uint16_t bit : {uint16_t(8), uint16_t(16)})
+        for (uint16_t canali : {uint16_t(1), uint16_t(2)})
+            for (uint32_t frequenza : {uint32_t(FREQUENZA_MIXER), uint32_t(22050)}) {
+                Wav w;
+                w.bit = bit;
+                w.canali = canali;
+                w.frequenza = frequenza;
+                for (int i = 0; i < 301 * canali * bit / 8; ++i) w.pcm.push_back(static_cast<uint8_t>(i * 31 + 7));
+                w.extra = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+                const auto b = w.byte();
+                std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(b.data()),
+                                                                static_cast<std::streamsize>(b.size()));
+                const SuonoPcm dal_file = carica_wav(percorso);
+                EXPECT_EQ(stereo(dal_file), stereo(leggi(b))) << bit << " bit, " << canali << " channels, " << frequenza;
+                EXPECT_EQ(dal_file.frames(), leggi(b).frames());
+            }
+    std::remove(percorso.c_str());
+}
+
 TEST(Wav, AMissingFileIsError53) {
     try {
         carica_wav("nessun_file.wav");
@@ -178,20 +216,20 @@ TEST(Wav, TheGeneratedEffectsLoadAndTheLoopsJoinSmoothly) {
         auto s = carica_wav(f);
         EXPECT_GT(s.frames(), static_cast<size_t>(FREQUENZA_MIXER / 10));
         float picco = 0;
-        for (float v : s.campioni) picco = std::max(picco, std::fabs(v));
+        for (float v : stereo(s)) picco = std::max(picco, std::fabs(v));
         EXPECT_GT(picco, 0.2f);
         EXPECT_LT(picco, 0.95f);
     }
     EXPECT_GE(carica_wav("rain.wav").frames(), static_cast<size_t>(3 * FREQUENZA_MIXER));
     for (const char* f : {"step.wav", "stairs.wav", "jungla.wav"}) {
         SCOPED_TRACE(f);
-        auto s = carica_wav(f);
-        const size_t n = s.frames();
+        const auto c = stereo(carica_wav(f));
+        const size_t n = c.size() / 2;
         // Across the seam the wave moves no more than it does anywhere inside the loop.
         float salto_max = 0;
-        for (size_t i = 1; i < n; ++i) salto_max = std::max(salto_max, std::fabs(s.campioni[2 * i] - s.campioni[2 * i - 2]));
-        EXPECT_LE(std::fabs(s.campioni[0] - s.campioni[2 * (n - 1)]), salto_max * 0.5f);
-        EXPECT_LE(std::fabs(s.campioni[1] - s.campioni[2 * n - 1]), salto_max * 0.5f);
+        for (size_t i = 1; i < n; ++i) salto_max = std::max(salto_max, std::fabs(c[2 * i] - c[2 * i - 2]));
+        EXPECT_LE(std::fabs(c[0] - c[2 * (n - 1)]), salto_max * 0.5f);
+        EXPECT_LE(std::fabs(c[1] - c[2 * n - 1]), salto_max * 0.5f);
     }
 }
 

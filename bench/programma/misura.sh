@@ -6,8 +6,9 @@
 #
 # Usage: bash misura.sh BUILD_DIR [RUNS] [SOUNDFONT]
 #   RUNS       counted runs (default 7); the medians are printed last
-#   SOUNDFONT  a .sf2 file the program must find instead of the installed ones; needs a
-#              private mount namespace (run as root)
+#   SOUNDFONT  a .sf2 file the program must find instead of the installed ones, or "nessuno"
+#              for none at all (the game then runs without music); needs a private mount
+#              namespace (run as root)
 # DIDIV_CRONOMETRO names the timer program when BUILD_DIR has none (an older build).
 # Sound goes through SDL's disk driver into /dev/null, at the pace of a real device.
 set -u
@@ -30,9 +31,11 @@ ferma() {
 trap 'ferma; rm -rf "$TMP"' EXIT
 
 if [ -n "$SF" ]; then
-    [ -f "$SF" ] || { echo "no soundfont $SF" >&2; exit 1; }
     mkdir -p "$TMP/sf2"
-    cp "$SF" "$TMP/sf2/"
+    if [ "$SF" != nessuno ]; then
+        [ -f "$SF" ] || { echo "no soundfont $SF" >&2; exit 1; }
+        cp "$SF" "$TMP/sf2/"
+    fi
 fi
 
 una_misura() {

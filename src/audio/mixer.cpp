@@ -52,9 +52,33 @@ void Mixer::imposta_musica(SorgenteMusica* m) {
     musica_ = m;
 }
 
+namespace {
+
+// The samples of a sound as the mixer reads them, frame by frame.
+struct StereoFloat {
+    const float* d;
+    float sinistro(uint64_t i) const { return d[2 * i]; }
+    float destro(uint64_t i) const { return d[2 * i + 1]; }
+};
+template <int Canali>
+struct Interi {
+    const int16_t* d;
+    float sinistro(uint64_t i) const { return static_cast<float>(d[Canali * i]) * (1.0f / 32768.0f); }
+    float destro(uint64_t i) const { return static_cast<float>(d[Canali * i + Canali - 1]) * (1.0f / 32768.0f); }
+};
+
+}  // namespace
+
 void Mixer::mescola(Voce& v, float* out, int frames, float g0, float g1) {
+    const SuonoPcm& s = *v.pcm_;
+    if (s.interi.empty()) mescola_con(v, out, frames, g0, g1, StereoFloat{s.campioni.data()});
+    else if (s.canali == 1) mescola_con(v, out, frames, g0, g1, Interi<1>{s.interi.data()});
+    else mescola_con(v, out, frames, g0, g1, Interi<2>{s.interi.data()});
+}
+
+template <class Campioni>
+void Mixer::mescola_con(Voce& v, float* out, int frames, float g0, float g1, Campioni dati) {
     const uint64_t w0 = v.parola_.load();
-    const float* dati = v.pcm_->campioni.data();
     const uint64_t n = v.pcm_->frames();
     uint64_t pos = std::min(w0 & Voce::MASCHERA_POS, n);
     const float passo_eff = (g1 - g0) / static_cast<float>(frames);
@@ -68,8 +92,8 @@ void Mixer::mescola(Voce& v, float* out, int frames, float g0, float g1) {
             for (int i = 0; i < m && g > 0.0f; ++i) {
                 g = std::max(0.0f, g - passo_rampa);
                 const float k = g * (g0 + passo_eff * static_cast<float>(i));
-                out[2 * i] += k * dati[2 * (pos + static_cast<uint64_t>(i))];
-                out[2 * i + 1] += k * dati[2 * (pos + static_cast<uint64_t>(i)) + 1];
+                out[2 * i] += k * dati.sinistro(pos + static_cast<uint64_t>(i));
+                out[2 * i + 1] += k * dati.destro(pos + static_cast<uint64_t>(i));
             }
             v.guadagno_ = 0.0f;
         }
@@ -84,13 +108,12 @@ void Mixer::mescola(Voce& v, float* out, int frames, float g0, float g1) {
     }
     while (i < frames && !finita) {
         const int pezzo = static_cast<int>(std::min<uint64_t>(static_cast<uint64_t>(frames - i), n - pos));
-        const float* s = dati + 2 * pos;
         float* o = out + 2 * i;
         for (int k = 0; k < pezzo; ++k) {
             if (g < 1.0f) g = std::min(1.0f, g + passo_rampa);
             const float kk = g * (g0 + passo_eff * static_cast<float>(i + k));
-            o[2 * k] += kk * s[2 * k];
-            o[2 * k + 1] += kk * s[2 * k + 1];
+            o[2 * k] += kk * dati.sinistro(pos + static_cast<uint64_t>(k));
+            o[2 * k + 1] += kk * dati.destro(pos + static_cast<uint64_t>(k));
         }
         i += pezzo;
         pos += static_cast<uint64_t>(pezzo);

@@ -72,6 +72,8 @@ public:
 
 private:
     void mescola(Voce& v, float* uscita, int frames, float g0, float g1);
+    template <class Campioni>
+    void mescola_con(Voce& v, float* uscita, int frames, float g0, float g1, Campioni dati);
 
     std::mutex mutex_;
     std::vector<std::shared_ptr<Voce>> voci_;

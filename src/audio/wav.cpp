@@ -55,7 +55,11 @@ void converti(const uint8_t* pcm, size_t frames, float* out) {
 
 }  // namespace
 
-SuonoPcm decodifica_wav(const uint8_t* dati, size_t n) {
+namespace {
+
+// `file`, when given, holds the bytes at `dati`: a 16-bit sound at the mixer's rate then keeps
+// its samples where they were read.
+SuonoPcm decodifica(const uint8_t* dati, size_t n, std::vector<int16_t>* file) {
     if (!dati || n < 12 || std::memcmp(dati, "RIFF", 4) != 0 || std::memcmp(dati + 8, "WAVE", 4) != 0)
         malformato();
     // A RIFF size larger than the file is common in the wild; trust the bytes we have.
@@ -103,21 +107,35 @@ SuonoPcm decodifica_wav(const uint8_t* dati, size_t n) {
     const size_t frames_file = pcm_byte / blocco;
     if (frames_file == 0 || frames_file > MAX_SECONDI * frequenza) malformato();
 
-    // Stereo float at the file's own rate first, which at the mixer's rate is already the
-    // final form; other rates take one resampling pass.
+    SuonoPcm r;
+    r.frequenza_file = frequenza;
+    r.blocco_file = blocco;
+    if (frequenza == FREQUENZA_MIXER) {
+        // Already at the mixer's rate: the samples as they are, 8-bit ones widened to 16 bits
+        // (a value the mixer then reads exactly as the 8-bit one).
+        r.canali = canali;
+        const size_t n_interi = frames_file * canali;
+        static_assert(std::endian::native == std::endian::little, "samples are read as little-endian words");
+        if (bit == 16 && file) {
+            std::memmove(file->data(), pcm, n_interi * 2);
+            file->resize(n_interi);
+            r.interi = std::move(*file);
+        } else if (bit == 16) {
+            r.interi.resize(n_interi);
+            std::memcpy(r.interi.data(), pcm, n_interi * 2);
+        } else {
+            r.interi.resize(n_interi);
+            for (size_t i = 0; i < r.interi.size(); ++i) r.interi[i] = static_cast<int16_t>((pcm[i] - 128) * 256);
+        }
+        return r;
+    }
+
+    // Stereo float at the file's own rate first, then one resampling pass.
     std::vector<float> sorgente(frames_file * 2);
     if (canali == 1 && bit == 8) converti<1, 8>(pcm, frames_file, sorgente.data());
     else if (canali == 1) converti<1, 16>(pcm, frames_file, sorgente.data());
     else if (bit == 8) converti<2, 8>(pcm, frames_file, sorgente.data());
     else converti<2, 16>(pcm, frames_file, sorgente.data());
-
-    SuonoPcm r;
-    r.frequenza_file = frequenza;
-    r.blocco_file = blocco;
-    if (frequenza == FREQUENZA_MIXER) {
-        r.campioni = std::move(sorgente);
-        return r;
-    }
     // Cubic Hermite interpolation: cheap, and without the dullness of a linear one.
     const double passo = static_cast<double>(frequenza) / FREQUENZA_MIXER;
     const size_t frames_out = std::max<size_t>(1, static_cast<size_t>(static_cast<double>(frames_file) / passo));
@@ -141,6 +159,10 @@ SuonoPcm decodifica_wav(const uint8_t* dati, size_t n) {
     return r;
 }
 
+}  // namespace
+
+SuonoPcm decodifica_wav(const uint8_t* dati, size_t n) { return decodifica(dati, n, nullptr); }
+
 SuonoPcm carica_wav(const std::string& file) {
     std::ifstream f(file, std::ios::binary);
     if (!f) solleva(ERR_FILE_NON_TROVATO);
@@ -149,9 +171,11 @@ SuonoPcm carica_wav(const std::string& file) {
     const std::streamoff fine = f.tellg();
     f.seekg(0);
     if (!f || fine < 0) solleva(ERR_FORMATO_FILE);
-    std::vector<uint8_t> dati(static_cast<size_t>(fine));
-    if (!f.read(reinterpret_cast<char*>(dati.data()), static_cast<std::streamsize>(dati.size()))) solleva(ERR_FORMATO_FILE);
-    return decodifica_wav(dati.data(), dati.size());
+    // Read as 16-bit words, so that the samples can stay where they land.
+    const size_t n = static_cast<size_t>(fine);
+    std::vector<int16_t> dati((n + 1) / 2);
+    if (!f.read(reinterpret_cast<char*>(dati.data()), static_cast<std::streamsize>(n))) solleva(ERR_FORMATO_FILE);
+    return decodifica(reinterpret_cast<const uint8_t*>(dati.data()), n, &dati);
 }
 
 }  // namespace didiv
