@@ -183,8 +183,8 @@ TEST(Bmp, AFileIsReadAsItsBytesAreAtEveryDepthWidthAndSize) {
                 }
 }
 
-TEST(Bmp, ALargeFileReadInPiecesFailsAsAWholeWhereverItIsBad) {
-    // 24-bit rows of 3000 bytes: pieces of 21 rows, the last one short.
+TEST(Bmp, ALargeFileReadInChunksFailsAsAWholeWhereverItIsBad) {
+    // 24-bit rows of 3000 bytes: chunks of 21 rows, the last one short.
     const int w = 1000, h = 100;
     auto buono = bmp(w, h, 24, {}, righe_di(w, h, 24, 1), false);
     FileProva f(buono);
@@ -192,7 +192,7 @@ TEST(Bmp, ALargeFileReadInPiecesFailsAsAWholeWhereverItIsBad) {
     std::vector<uint8_t> corto(buono.begin(), buono.end() - 1);
     EXPECT_EQ(errore_file(corto), 481);
     EXPECT_EQ(numero_errore(corto), 481);
-    // An 8-bit picture whose one bad index lies in its last piece.
+    // An 8-bit picture whose one bad index lies in its last chunk.
     const int w8 = 3000;
     auto righe8 = righe_di(w8, h, 8, 2);
     righe8[0][w8 - 1] = 2;  // the top row comes last in a bottom-up file
