@@ -143,9 +143,7 @@ rms_audio() { "$BUILD/didiv_livello_audio" "$AUDIO" "$1" $(( $2 - $1 )) | awk '{
 # Waits until the recording has grown by at least this many tenths of a second of sound.
 attendi_audio() {
     local meta=$(( $(dimensione_audio) + $1 * 44100 * 8 / 10 ))
-    for _ in $(seq 200); do
-        [ "$(dimensione_audio)" -ge "$meta" ] && return 0
-        sleep 0.1
-    done
+    cresciuta() { [ "$(dimensione_audio)" -ge "$meta" ]; }
+    aspetta cresciuta && return 0
     fallisci "the sound file stopped growing at $(dimensione_audio) bytes"
 }

@@ -13,17 +13,17 @@ avvia_gioco
 
 # Holds KEY until the field has stood still for a moment: the walk or climb has ended
 # against the level (the key's repeat asks again and again, in vain).
+PRIMA="" ADESSO=""
+fermo_da_un_momento() {
+    PRIMA=$ADESSO
+    ADESSO=$(campo 0.6 | cut -d' ' -f2-)
+    [ -n "$PRIMA" ] && [ "$ADESSO" = "$PRIMA" ]
+}
 tieni_fino_a_fermo() {
-    local prima="" adesso
+    PRIMA="" ADESSO=""
     xdotool keydown "$1"
-    for _ in $(seq 60); do
-        adesso=$(campo 0.6 | cut -d' ' -f2-)
-        [ -n "$prima" ] && [ "$adesso" = "$prima" ] && break
-        prima=$adesso
-    done
+    aspetta fermo_da_un_momento || { xdotool keyup "$1"; fallisci "$1 held for a minute and he still moves"; }
     xdotool keyup "$1"
-    sleep 0.2
-    [ "$adesso" = "$prima" ] || fallisci "$1 held for half a minute and he still moves"
 }
 
 # The banner lies whole at field (100, 171), window (140, 211).
@@ -43,12 +43,7 @@ read -r sx sy _ < <(professore)
 
 # Into the passage with Right held: the spider comes down and catches him.
 xdotool keydown Right
-preso=""
-for _ in $(seq 150); do
-    banner_mostrato && { preso=1; break; }
-    sleep 0.1
-done
-[ -n "$preso" ] || { xdotool keyup Right; fallisci "no \"Fine della partita!\" within half a minute"; }
+aspetta banner_mostrato || { xdotool keyup Right; fallisci "no \"Fine della partita!\" within a minute"; }
 
 # Right still held: every frame from now on shows the same view.
 "$BUILD/didiv_sonda" "$W" 3 "$BUILD/gameb2.bmp" >"$TMP/dopo.txt"

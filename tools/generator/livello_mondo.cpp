@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "libri_speciali.h"
+#include "libri_oggetti.h"
 #include "livello_mappa.h"
 #include "livello_pianta.h"
 #include "ringhiera.h"

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "generatore.h"
-#include "libri_speciali.h"
+#include "libri_oggetti.h"
 #include "livello_mappa.h"
 #include "livello_pianta.h"
 #include "tela.h"
