@@ -68,7 +68,7 @@ fermo_a() {
 
 # On to the end of the ground, under ladder A: the view has followed him.
 xdotool keydown Right
-aspetta fermo_a "75 0 228"
+aspetta fermo_a "80 0 228" || { xdotool keyup Right; fallisci "he never came to stand at the end of the ground"; }
 xdotool keyup Right
 read -r sx sy x0 y0 x1 y1 < <(professore)
 [ "$sx $sy" = "80 0" ] || fallisci "view at $sx,$sy at the end of the ground, not 80,0"
@@ -78,10 +78,10 @@ read -r sx sy x0 y0 x1 y1 < <(professore)
 in_galleria() {
     local sx sy x0 y0 x1 y1
     read -r sx sy x0 y0 x1 y1 < <(professore)
-    [ "$sx $sy" = "75 -120" ] && [ $(( y1 + sy )) = 188 ] && fermo
+    [ "$sx $sy" = "80 -120" ] && [ $(( y1 + sy )) = 188 ] && fermo
 }
 xdotool keydown Up
-aspetta in_galleria
+aspetta in_galleria || { xdotool keyup Up; fallisci "he never came to stand on the first gallery"; }
 xdotool keyup Up
 nessun_messaggio "while climbing"
 read -r sx sy x0 y0 x1 y1 < <(professore)
