@@ -13,24 +13,22 @@ head -c 30 "$BUILD/step.wav" >"$COPIA/step.wav"
 PROGRAMMA="$COPIA/didiv"
 MESSAGGI_AVVIO=2
 avvia_gioco
-sleep 0.3
+campo >/dev/null  # a tick after start-up: any box it raised is up
 nessun_messaggio "once the game window is up"
 
 # Across the fly's book (world x 35..49, y 241..266, window x 75..89 at the start's view)
 # and off it onto the shelves and the floor, a few times.
 for _ in 1 2 3; do
     for x in 50 60 70 78 82 86 95 110 140; do
-        xdotool mousemove --window "$W" "$x" 293
-        sleep 0.05
+        xdotool mousemove --sync --window "$W" "$x" 293
     done
-    xdotool mousemove --window "$W" 250 350
-    sleep 0.3
+    xdotool mousemove --sync --window "$W" 250 350
+    campo >/dev/null  # the moves were handled before the frames it watched
     nessun_messaggio "with the pointer over the play field"
 done
 
 # Walking: the key press and every tick of the walk used the broken footstep sound.
-xdotool mousemove --window "$W" 10 10
-sleep 0.3
+xdotool mousemove --sync --window "$W" 10 10
 read -r _ _ prima _ < <(professore)
 [ -n "$prima" ] || fallisci "the probe did not find him"
 dopo=""
@@ -42,6 +40,6 @@ xdotool keydown Right
 aspetta camminato || fallisci "holding Right did not walk him (field x $prima, then $dopo)"
 nessun_messaggio "while walking"
 xdotool keyup Right
-sleep 0.5
+aspetta fermo || fallisci "he walks on after Right was let go"
 nessun_messaggio "after the walk"
 echo "PASS: two reports at start-up, then no message box over the field or while walking"
