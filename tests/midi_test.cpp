@@ -133,5 +133,48 @@ TEST(Midi, WhatTheFormatAllowsIsRead) {
     EXPECT_EQ(leggi_byte(smf({{0x00, 0xFF, 0x2F, 0x00, 0xF1}})).durata_tick, 0u);
 }
 
+using Note = std::set<NotaSuonata>;
+
+TEST(Midi, TheTunesStrikeEveryNoteUnderTheirChannelsInstrumentsAndNeverUnderTheReset) {
+    for (const char* file : {"intro3.mid", "symphony.mid"}) {
+        const BranoMidi b = leggi_byte(leggi(file));
+        ASSERT_GT(b.note.size(), 20u) << file;
+        std::set<std::pair<int, int>> suonati;
+        for (const auto& n : b.note) {
+            suonati.insert({n.banco, n.programma});
+            EXPECT_TRUE(n.tasto >= 0 && n.tasto < 128 && n.velocita > 0 && n.velocita < 128) << file;
+        }
+        // Each channel selects its instrument before its first note, on the same track: the
+        // reset piano never sounds; the drum kit plays on the drum channel.
+        std::set<std::pair<int, int>> attesi = b.strumenti;
+        attesi.insert({BANCO_PERCUSSIONI, 0});
+        for (const auto& s : suonati) EXPECT_TRUE(attesi.count(s)) << file << ": " << s.first << "/" << s.second;
+        EXPECT_FALSE(suonati.count({0, 0})) << file;
+    }
+}
+
+TEST(Midi, NotesAreListedUnderTheInstrumentInForceWhenTheyReachTheSynthesizer) {
+    // One track: notes before and after a bank select and program change. Repeated, the first
+    // note sounds under the instrument the piece ends with.
+    const BranoMidi una = leggi_byte(smf({con_fine({0x00, 0x90, 60, 100, 0x60, 0xB0, 0x00, 0x08, 0x00, 0xC0, 0x05,
+                                                     0x00, 0x90, 62, 90, 0x00, 0x99, 36, 80})}, 0));
+    EXPECT_EQ(una.note, (Note{{0, 0, 60, 100}, {8, 5, 60, 100}, {8, 5, 62, 90}, {BANCO_PERCUSSIONI, 0, 36, 80}}));
+
+    // A change on one track and a note on another in the same instant may reach the
+    // synthesizer in either order; a note well after it only under the new instrument.
+    const BranoMidi due = leggi_byte(smf({con_fine({0x00, 0x90, 64, 70, 0x83, 0x60, 0x90, 65, 70}),
+                                           con_fine({0x00, 0xC0, 0x30})}));
+    EXPECT_EQ(due.note, (Note{{0, 0, 64, 70}, {0, 48, 64, 70}, {0, 48, 65, 70}}));
+
+    // A change on the note's own track is in its place, whatever the instant.
+    const BranoMidi tre = leggi_byte(smf({con_fine({0x00, 0xC0, 0x30, 0x00, 0x90, 64, 70}), con_fine({})}));
+    EXPECT_EQ(tre.note, (Note{{0, 48, 64, 70}}));
+}
+
+TEST(Midi, ANoteOffWrittenAsANoteOfNoVelocityStrikesNothing) {
+    const BranoMidi b = leggi_byte(smf({con_fine({0x00, 0x90, 60, 100, 0x60, 60, 0, 0x00, 0x80, 61, 40})}));
+    EXPECT_EQ(b.note, (Note{{0, 0, 60, 100}}));
+}
+
 }  // namespace
 }  // namespace didiv

@@ -1,8 +1,12 @@
 #include "audio/midi.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstring>
+#include <vector>
 
+#include "audio/wav.h"
 #include "platform/errori_runtime.h"
 
 namespace didiv {
@@ -67,12 +71,28 @@ bool lunghezza_meta_valida(uint8_t tipo, uint32_t l) {
     }
 }
 
-void leggi_traccia(Lettore& t, BranoMidi& b, int banco[16]) {
+// The channel messages that decide which instrument sounds which note.
+struct EventoCanale {
+    uint64_t tick;
+    uint32_t traccia;
+    uint8_t tipo;  // 0xB: bank select; 0xC: program change; 0x9: a note struck
+    uint8_t canale;
+    uint8_t primo;
+    uint8_t secondo;
+};
+
+struct Lettura {
+    BranoMidi brano;
+    std::vector<EventoCanale> eventi;
+    uint32_t tempo_minimo = 500000;  // microseconds a quarter note; the default when none is set
+};
+
+void leggi_traccia(Lettore& t, uint32_t traccia, Lettura& r) {
     uint64_t ora = 0;
     uint8_t corrente = 0;  // running status: only channel messages carry it
     while (!t.finito()) {
         ora += t.varlen();
-        b.durata_tick = std::max(b.durata_tick, ora);
+        r.brano.durata_tick = std::max(r.brano.durata_tick, ora);
         uint8_t stato = t.byte();
         uint8_t primo;
         if (!(stato & 0x80)) {
@@ -84,6 +104,12 @@ void leggi_traccia(Lettore& t, BranoMidi& b, int banco[16]) {
             const uint8_t tipo = t.dato();
             const uint32_t l = t.varlen();
             if (!lunghezza_meta_valida(tipo, l)) malformato();
+            if (tipo == 0x51) {
+                uint32_t us = 0;
+                for (int k = 0; k < 3; ++k) us = (us << 8) | t.byte();
+                if (us > 0) r.tempo_minimo = std::min(r.tempo_minimo, us);
+                continue;
+            }
             t.salta(l);
             if (tipo == 0x2F) break;  // anything after it in the chunk is never read
             continue;
@@ -98,10 +124,83 @@ void leggi_traccia(Lettore& t, BranoMidi& b, int banco[16]) {
             primo = t.dato();
         }
         const uint8_t secondo = byte_dati(stato) == 2 ? t.dato() : 0;
-        const int canale = stato & 0x0F;
-        if ((stato >> 4) == 0xB && primo == 0) banco[canale] = secondo;
-        if ((stato >> 4) == 0xC)
-            b.strumenti.insert({canale == CANALE_PERCUSSIONI ? BANCO_PERCUSSIONI : banco[canale], primo});
+        const uint8_t tipo = stato >> 4;
+        if ((tipo == 0xB && primo == 0) || tipo == 0xC || (tipo == 0x9 && secondo > 0))
+            r.eventi.push_back({ora, traccia, tipo, static_cast<uint8_t>(stato & 0x0F), primo, secondo});
+    }
+}
+
+using Strumento = std::pair<int, int>;  // bank, program
+
+Strumento strumento_reset(int canale) { return {canale == CANALE_PERCUSSIONI ? BANCO_PERCUSSIONI : 0, 0}; }
+
+// Ticks the player may send within one block of the synthesizer, at the file's fastest tempo:
+// within that many, messages of different tracks can reach it in track order, not time order.
+uint64_t ticks_per_blocco(uint16_t divisione, uint32_t tempo_minimo) {
+    constexpr double FRAMES_BLOCCO = 64;
+    const double t = FRAMES_BLOCCO / FREQUENZA_MIXER * divisione * 1e6 / tempo_minimo;
+    return static_cast<uint64_t>(std::ceil(t)) + 1;
+}
+
+// The instruments heard, and under which each note is struck: the piece once from the reset
+// state, then once more from the state it ends in, as it does when repeated.
+void elenca_note(Lettura& r, uint64_t finestra) {
+    auto& ev = r.eventi;
+    std::stable_sort(ev.begin(), ev.end(), [](const EventoCanale& a, const EventoCanale& b) {
+        return a.tick != b.tick ? a.tick < b.tick : a.traccia < b.traccia;
+    });
+    struct Cambio {
+        uint64_t tick;
+        uint32_t traccia;
+        Strumento prima, dopo;
+    };
+    // Beyond this many changes near one note, the note is listed under every instrument its
+    // channel ever selects.
+    constexpr size_t MOLTI_CAMBI = 64;
+
+    std::array<Strumento, 16> in_vigore;
+    std::array<int, 16> banco{};
+    for (int c = 0; c < 16; ++c) in_vigore[static_cast<size_t>(c)] = strumento_reset(c);
+    for (int giro = 0; giro < 2; ++giro) {
+        std::array<std::vector<Cambio>, 16> cambi;
+        std::array<std::set<Strumento>, 16> tutti;
+        std::vector<Strumento> per_nota;
+        for (const auto& e : ev) {
+            const size_t c = e.canale;
+            if (e.tipo == 0xB) {
+                banco[c] = e.secondo;
+            } else if (e.tipo == 0xC) {
+                const Strumento nuovo{c == CANALE_PERCUSSIONI ? BANCO_PERCUSSIONI : banco[c], e.primo};
+                r.brano.strumenti.insert(nuovo);
+                cambi[c].push_back({e.tick, e.traccia, in_vigore[c], nuovo});
+                tutti[c].insert(in_vigore[c]);
+                tutti[c].insert(nuovo);
+                in_vigore[c] = nuovo;
+            } else {
+                per_nota.push_back(in_vigore[c]);
+            }
+        }
+        size_t n = 0;
+        for (const auto& e : ev) {
+            if (e.tipo != 0x9) continue;
+            const Strumento esatto = per_nota[n++];
+            auto segna = [&](const Strumento& s) { r.brano.note.insert({s.first, s.second, e.primo, e.secondo}); };
+            segna(esatto);
+            const auto& cc = cambi[e.canale];
+            const uint64_t da = e.tick > finestra ? e.tick - finestra : 0;
+            auto i = std::lower_bound(cc.begin(), cc.end(), da, [](const Cambio& k, uint64_t t) { return k.tick < t; });
+            auto j = std::upper_bound(i, cc.end(), e.tick + finestra, [](uint64_t t, const Cambio& k) { return t < k.tick; });
+            if (static_cast<size_t>(j - i) > MOLTI_CAMBI) {
+                for (const auto& s : tutti[e.canale]) segna(s);
+                continue;
+            }
+            // A change on the note's own track reaches the synthesizer in its place.
+            for (; i != j; ++i)
+                if (i->traccia != e.traccia) {
+                    segna(i->prima);
+                    segna(i->dopo);
+                }
+        }
     }
 }
 
@@ -115,8 +214,7 @@ BranoMidi leggi_brano_midi(const uint8_t* dati, size_t n) {
     // Time in SMPTE frames is not played; no division at all would make every tick endless.
     if (formato > 2 || tracce == 0 || (divisione & 0x8000) || divisione == 0) malformato();
 
-    BranoMidi b;
-    int banco[16] = {};
+    Lettura r;
     size_t i = 14;
     for (int letti = 0; letti < tracce;) {
         if (n - i < 8) malformato();
@@ -126,7 +224,7 @@ BranoMidi leggi_brano_midi(const uint8_t* dati, size_t n) {
         if (l > n - i) malformato();
         if (std::memcmp(id, "MTrk", 4) == 0) {
             Lettore t(dati + i, l);
-            leggi_traccia(t, b, banco);
+            leggi_traccia(t, static_cast<uint32_t>(letti), r);
             ++letti;
         } else {
             // Chunks of other kinds are skipped, as long as their name is text.
@@ -135,7 +233,8 @@ BranoMidi leggi_brano_midi(const uint8_t* dati, size_t n) {
         }
         i += l;
     }
-    return b;
+    elenca_note(r, ticks_per_blocco(divisione, r.tempo_minimo));
+    return std::move(r.brano);
 }
 
 }  // namespace didiv
