@@ -379,14 +379,13 @@ std::vector<std::vector<Zona>> scegli_zone(const std::vector<T>& righe, const st
     std::vector<std::vector<Zona>> tenute(righe.size() - 1);
     for (size_t r = 0; r + 1 < righe.size(); ++r) {
         if (note[r].empty()) continue;
-        bool globale = false;
         const auto [da, a] = zone_di(righe, r);
         for (size_t b = da; b < a; ++b) {
             const Zona z = zona(bag, gen, b, finale);
             if (z.globale) {
-                // Only the first zone without an ending generator counts; the loader drops the others.
-                if (!globale) tenute[r].push_back(z);
-                globale = true;
+                // The loader takes a zone naming nothing as the global one only when it comes
+                // first, and drops it anywhere else: kept there, it could become first here.
+                if (b == da) tenute[r].push_back(z);
                 continue;
             }
             bool presa = false;
