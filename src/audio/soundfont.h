@@ -93,6 +93,7 @@ struct CampioneSf2 {
     uint8_t tono_originale = 0;
     int8_t correzione = 0;
     uint16_t collegamento = 0, tipo = 0;
+    bool operator==(const CampioneSf2&) const = default;
 };
 
 // Generators the reduction reads.
