@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "audio/soundfont.h"
 #include "audio/wav.h"
 #include "platform/bmp.h"
 #include "platform/errori_runtime.h"
@@ -124,6 +125,13 @@ TEST(SemiFuzz, EachWavSeedIsReadOrRefused) {
         } else {
             EXPECT_EQ(errore([&] { decodifica_wav(s.dati.data(), s.dati.size()); }), ERR_FORMATO_FILE);
         }
+    }
+}
+
+TEST(SemiFuzz, EachSoundfontSeedIsReadOrRefused) {
+    for (const auto& s : semi::semi_soundfont()) {
+        SoundfontInMemoria m(s.dati.data(), s.dati.size());
+        EXPECT_EQ(errore([&] { leggi_indice_soundfont(m); }), s.letto ? 0 : ERR_FORMATO_FILE) << s.nome;
     }
 }
 
