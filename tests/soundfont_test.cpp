@@ -12,6 +12,7 @@
 #include <string>
 
 #include "audio/soundfont.h"
+#include "errore_aiuto.h"
 #include "platform/errori_runtime.h"
 #include "semi_fuzz/sf2.h"
 
@@ -23,16 +24,6 @@ using Note = std::set<NotaSuonata>;
 using namespace semi;
 
 std::string nome(const std::array<char, 20>& n) { return {n.data(), strnlen(n.data(), 20)}; }
-
-template <class F>
-int errore(F&& f) {
-    try {
-        f();
-    } catch (const ErroreRuntime& e) {
-        return e.numero();
-    }
-    return 0;
-}
 
 // A font held whole, to look at what a note plays in it.
 struct Font {
@@ -247,12 +238,12 @@ TEST(Soundfont, EveryTruncationIsRefused) {
     const Byte intero = scrivi_sf2(sf2_campionario());
     for (size_t n = 0; n < intero.size(); ++n) {
         SoundfontInMemoria s(intero.data(), n);
-        ASSERT_EQ(errore([&] { leggi_indice_soundfont(s); }), ERR_FORMATO_FILE) << n << " bytes";
+        ASSERT_EQ(errore_di([&] { leggi_indice_soundfont(s); }), ERR_FORMATO_FILE) << n << " bytes";
     }
     // The tables whole, the samples cut short.
     Font f(intero);
     SoundfontInMemoria corto(intero.data(), f.x.pos_smpl + 1000);
-    EXPECT_EQ(errore([&] { riduci_soundfont(f.x, corto, TUTTE); }), ERR_FORMATO_FILE);
+    EXPECT_EQ(errore_di([&] { riduci_soundfont(f.x, corto, TUTTE); }), ERR_FORMATO_FILE);
 }
 
 TEST(Soundfont, TablesThatDoNotHoldTogetherAreRefused) {
@@ -299,13 +290,13 @@ TEST(Soundfont, TablesThatDoNotHoldTogetherAreRefused) {
     }
     for (const auto& [perche, byte] : guasti) {
         SoundfontInMemoria s(byte.data(), byte.size());
-        EXPECT_EQ(errore([&] { riduci_soundfont(leggi_indice_soundfont(s), s, TUTTE); }), ERR_FORMATO_FILE)
+        EXPECT_EQ(errore_di([&] { riduci_soundfont(leggi_indice_soundfont(s), s, TUTTE); }), ERR_FORMATO_FILE)
             << perche;
     }
 }
 
 TEST(Soundfont, TheFileIsReadWhereAsked) {
-    EXPECT_EQ(errore([] { SoundfontSuFile("/nonexistent/font.sf2"); }), ERR_FILE_NON_TROVATO);
+    EXPECT_EQ(errore_di([] { SoundfontSuFile("/nonexistent/font.sf2"); }), ERR_FILE_NON_TROVATO);
     const Byte intero = scrivi_sf2(sf2_campionario(true));
     const auto percorso = std::filesystem::temp_directory_path() / ("didiv_sf2_" + std::to_string(getpid()));
     std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(intero.data()), static_cast<std::streamsize>(intero.size()));
@@ -314,7 +305,7 @@ TEST(Soundfont, TheFileIsReadWhereAsked) {
         Font m(intero);
         EXPECT_EQ(riduci_soundfont(leggi_indice_soundfont(f), f, TUTTE), riduci_soundfont(m.x, m.s, TUTTE));
         uint8_t b[2];
-        EXPECT_EQ(errore([&] { f.leggi(intero.size() - 1, b, 2); }), ERR_FORMATO_FILE);
+        EXPECT_EQ(errore_di([&] { f.leggi(intero.size() - 1, b, 2); }), ERR_FORMATO_FILE);
     }
     std::filesystem::remove(percorso);
 }
