@@ -33,7 +33,7 @@ public:
     virtual void leggi(uint64_t pos, void* dst, size_t n) = 0;
 };
 
-// The installed file, read piece by piece where asked: never mapped, never read whole.
+// The installed file, read a stretch at a time where asked: never mapped, never read whole.
 class SoundfontSuFile : public SorgenteSoundfont {
 public:
     explicit SoundfontSuFile(const std::string& percorso);  // error 53 when it cannot be opened
