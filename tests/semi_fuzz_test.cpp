@@ -9,7 +9,9 @@
 #include <map>
 #include <set>
 
+#include "audio/soundfont.h"
 #include "audio/wav.h"
+#include "errore_aiuto.h"
 #include "platform/bmp.h"
 #include "platform/errori_runtime.h"
 #include "resources/pacchetto.h"
@@ -27,17 +29,6 @@ std::map<std::string, std::vector<uint8_t>> nel_repository(const std::string& ca
         m[e.path().filename().string()] = {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     }
     return m;
-}
-
-// The run-time error a loader gave, 0 for none.
-template <class F>
-int errore(F&& leggi) {
-    try {
-        leggi();
-    } catch (const ErroreRuntime& e) {
-        return e.numero();
-    }
-    return 0;
 }
 
 TEST(SemiFuzz, TheCommittedCorpusIsWhatTheToolWritesNow) {
@@ -64,14 +55,14 @@ TEST(SemiFuzz, EachBmpSeedIsReadAsItsPictureOrRefused) {
         SCOPED_TRACE(s.nome);
         if (s.letto) {
             Superficie letta;
-            const int e = errore([&] { letta = decodifica_bmp(s.dati); });
+            const int e = errore_di([&] { letta = decodifica_bmp(s.dati); });
             EXPECT_EQ(e, 0) << "refused";
             EXPECT_EQ(letta, s.immagine) << "read as another picture";
         } else {
-            EXPECT_EQ(errore([&] { decodifica_bmp(s.dati); }), ERR_IMMAGINE_NON_VALIDA);
+            EXPECT_EQ(errore_di([&] { decodifica_bmp(s.dati); }), ERR_IMMAGINE_NON_VALIDA);
         }
         // Not a bundle either.
-        EXPECT_EQ(errore([&] { leggi_pacchetto(s.dati); }), ERR_IMMAGINE_NON_VALIDA);
+        EXPECT_EQ(errore_di([&] { leggi_pacchetto(s.dati); }), ERR_IMMAGINE_NON_VALIDA);
     }
 }
 
@@ -100,7 +91,7 @@ TEST(SemiFuzz, EachBundleSeedIsReadWithItsPicturesOrRefused) {
         SCOPED_TRACE(s.nome);
         if (s.letto) {
             std::vector<VocePacchetto> voci;
-            EXPECT_EQ(errore([&] { voci = leggi_pacchetto(s.dati); }), 0) << "refused";
+            EXPECT_EQ(errore_di([&] { voci = leggi_pacchetto(s.dati); }), 0) << "refused";
             EXPECT_EQ(voci.size(), s.nome == "pacchetto_vuoto.bin" ? 0u : 2u);
             for (const auto& v : voci) {
                 EXPECT_FALSE(v.immagine.vuota()) << v.nome;
@@ -108,9 +99,9 @@ TEST(SemiFuzz, EachBundleSeedIsReadWithItsPicturesOrRefused) {
                 EXPECT_GE(i.Point(i.ScaleWidth() - 1, i.ScaleHeight() - 1), 0) << v.nome;
             }
         } else {
-            EXPECT_EQ(errore([&] { leggi_pacchetto(s.dati); }), ERR_IMMAGINE_NON_VALIDA);
+            EXPECT_EQ(errore_di([&] { leggi_pacchetto(s.dati); }), ERR_IMMAGINE_NON_VALIDA);
         }
-        EXPECT_EQ(errore([&] { decodifica_bmp(s.dati); }), ERR_IMMAGINE_NON_VALIDA);
+        EXPECT_EQ(errore_di([&] { decodifica_bmp(s.dati); }), ERR_IMMAGINE_NON_VALIDA);
     }
 }
 
@@ -119,11 +110,18 @@ TEST(SemiFuzz, EachWavSeedIsReadOrRefused) {
         SCOPED_TRACE(s.nome);
         if (s.letto) {
             SuonoPcm letto;
-            EXPECT_EQ(errore([&] { letto = decodifica_wav(s.dati.data(), s.dati.size()); }), 0) << "refused";
+            EXPECT_EQ(errore_di([&] { letto = decodifica_wav(s.dati.data(), s.dati.size()); }), 0) << "refused";
             EXPECT_GT(letto.frames(), 0u);
         } else {
-            EXPECT_EQ(errore([&] { decodifica_wav(s.dati.data(), s.dati.size()); }), ERR_FORMATO_FILE);
+            EXPECT_EQ(errore_di([&] { decodifica_wav(s.dati.data(), s.dati.size()); }), ERR_FORMATO_FILE);
         }
+    }
+}
+
+TEST(SemiFuzz, EachSoundfontSeedIsReadOrRefused) {
+    for (const auto& s : semi::semi_soundfont()) {
+        SoundfontInMemoria m(s.dati.data(), s.dati.size());
+        EXPECT_EQ(errore_di([&] { leggi_indice_soundfont(m); }), s.letto ? 0 : ERR_FORMATO_FILE) << s.nome;
     }
 }
 

@@ -1,5 +1,5 @@
-// didiv_semi_fuzz DIR: writes the fuzzers' seed corpus, DIR/bmp and DIR/wav, afresh: every
-// seed, and nothing else in those two folders. The repository keeps its output in fuzz/semi.
+// didiv_semi_fuzz DIR: writes the fuzzers' seed corpus, DIR/bmp, DIR/wav and DIR/soundfont,
+// afresh: every seed, and nothing else in those folders. The repository keeps its output in fuzz/semi.
 
 #include <cstdio>
 #include <filesystem>

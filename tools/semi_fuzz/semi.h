@@ -24,6 +24,8 @@ std::vector<Seme> semi_bmp();
 std::vector<Seme> semi_pacchetto();
 // For the WAV reader: the PCM layouts and rates it reads, and files that lie.
 std::vector<Seme> semi_wav();
+// For the SoundFont reader and reducer: small fonts and fonts whose tables do not hold together.
+std::vector<Seme> semi_soundfont();
 
 // The corpus folders under fuzz/semi/ and what goes in each.
 struct Cartella {

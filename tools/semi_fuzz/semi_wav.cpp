@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "semi_fuzz/scrittore.h"
 #include "semi_fuzz/semi.h"
 
 namespace didiv::semi {
@@ -18,23 +19,6 @@ struct Formato {
     int blocco = -1;            // the right one for the layout when negative
     bool estensibile = false;   // the long header, whose sub-format carries the real tag
     uint32_t dim_fmt = 0;       // the header's own size when not 0
-};
-
-class Scrittore {
-public:
-    void u16(uint32_t v) {
-        o_.push_back(static_cast<uint8_t>(v));
-        o_.push_back(static_cast<uint8_t>(v >> 8));
-    }
-    void u32(uint32_t v) {
-        for (int i = 0; i < 4; ++i) o_.push_back(static_cast<uint8_t>(v >> (8 * i)));
-    }
-    void tag(const char* t) { o_.insert(o_.end(), t, t + 4); }
-    void byte(const std::vector<uint8_t>& b) { o_.insert(o_.end(), b.begin(), b.end()); }
-    std::vector<uint8_t>& dati() { return o_; }
-
-private:
-    std::vector<uint8_t> o_;
 };
 
 void fmt(Scrittore& s, const Formato& f) {
