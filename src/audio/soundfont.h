@@ -13,17 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace didiv {
+#include "audio/midi.h"
 
-// One note as the synthesizer meets it: the instrument selected on its channel and what is struck.
-// The drum channel's instruments are bank 128.
-struct NotaSuonata {
-    int banco;
-    int programma;
-    int tasto;
-    int velocita;
-    auto operator<=>(const NotaSuonata&) const = default;
-};
+namespace didiv {
 
 // Where the font's bytes come from. Reads that run past the end are run-time error 321.
 class SorgenteSoundfont {

@@ -1,6 +1,7 @@
 #include "desktop/suono/musica_fluid.h"
 
 #include <fluidsynth.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "audio/soundfont.h"
+#include "desktop/suono/soundfont_fluid.h"
 #include "platform/errori_runtime.h"
 
 namespace didiv {
@@ -89,19 +92,22 @@ void MusicaFluid::lavora() {
     for (;;) {
         cambiato_.wait(l, [&] { return fine_ || !pronto_; });
         if (fine_) return;
-        std::vector<std::pair<int, int>> mancanti;
-        if (in_attesa_)
-            for (const auto& s : in_attesa_->brano->contenuto.strumenti)
-                if (!fissati_.count(s)) mancanti.push_back(s);
-        if (!mancanti.empty()) {
+        if (in_attesa_ && manca_qualcosa(*in_attesa_->brano)) {
+            const auto brano = in_attesa_->brano;
             l.unlock();
             {
                 auto m = mixer_->blocca();
                 udibile_.store(false, std::memory_order_release);
                 chiudi_player();
             }
-            for (const auto& s : mancanti) fissa(s);
+            const bool ok = prepara_brano(*brano);
             l.lock();
+            if (!ok) {
+                guasto_ = true;
+                in_attesa_.reset();
+                cambiato_.notify_all();
+                return;
+            }
             continue;  // the piece waiting may have changed meanwhile
         }
         {
@@ -123,21 +129,64 @@ bool MusicaFluid::prepara_synth() {
     // One MIDI port's 16 channels: the player keeps per-channel state for only that many.
     fluid_settings_setint(impostazioni_, "synth.midi-channels", 16);
     fluid_settings_setint(impostazioni_, "synth.lock-memory", 0);
-    // Samples are read per instrument, and only for the instruments pinned here below: a
-    // program change to any other would read the disk inside the audio callback.
-    fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 1);
     fluid_settings_setstr(impostazioni_, "player.timing-source", "sample");
     // A reset at every repeat would cut the ringing notes with a click at the seam.
     fluid_settings_setint(impostazioni_, "player.reset-synth", 0);
     fluid_settings_setnum(impostazioni_, "synth.gain", GUADAGNO_BASE);
     synth_ = new_fluid_synth(impostazioni_);
     if (!synth_) return false;
+    aggiungi_caricatore_memoria(synth_, impostazioni_);
+    // Only the soundfont's tables are read now; the samples when a piece needs them.
+    for (const auto& sf : soundfont_) {
+        try {
+            SoundfontSuFile f(sf);
+            indice_ = std::make_unique<IndiceSoundfont>(leggi_indice_soundfont(f));
+            percorso_indice_ = sf;
+            return true;
+        } catch (const ErroreRuntime&) {
+        }
+    }
+    return carica_intero();
+}
+
+bool MusicaFluid::carica_intero() {
+    indice_.reset();
+    if (id_soundfont_ != FLUID_FAILED) fluid_synth_sfunload(synth_, id_soundfont_, 1);
+    // Samples are read per instrument, and only for the instruments pinned here below: a
+    // program change to any other would read the disk inside the audio callback.
+    fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 1);
+    id_soundfont_ = FLUID_FAILED;
     for (const auto& sf : soundfont_) {
         id_soundfont_ = fluid_synth_sfload(synth_, sf.c_str(), 1);
         if (id_soundfont_ != FLUID_FAILED) break;
     }
     if (id_soundfont_ == FLUID_FAILED) return false;
     for (const auto& s : STRUMENTI_RESET) fissa(s);
+    return true;
+}
+
+bool MusicaFluid::prepara_brano(const Brano& b) {
+    if (!indice_) {
+        for (const auto& s : b.contenuto.strumenti)
+            if (!fissati_.count(s)) fissa(s);
+        return true;
+    }
+    // A soundfont cut down to every note of the pieces heard so far replaces the one before.
+    std::set<NotaSuonata> note = note_caricate_;
+    note.insert(b.contenuto.note.begin(), b.contenuto.note.end());
+    int id = FLUID_FAILED;
+    try {
+        SoundfontSuFile f(percorso_indice_);
+        const std::vector<uint8_t> ridotto = riduci_soundfont(*indice_, f, note);
+        id = carica_soundfont_in_memoria(synth_, impostazioni_, ridotto);
+    } catch (const ErroreRuntime&) {
+    }
+    // The cut-down copy and the tables it came from are gone from the heap: give the pages back.
+    malloc_trim(0);
+    if (id == FLUID_FAILED) return carica_intero() && prepara_brano(b);
+    if (id_soundfont_ != FLUID_FAILED) fluid_synth_sfunload(synth_, id_soundfont_, 1);
+    id_soundfont_ = id;
+    note_caricate_ = std::move(note);
     return true;
 }
 
@@ -151,7 +200,9 @@ void MusicaFluid::fissa(std::pair<int, int> s) {
     fissati_.insert(s);
 }
 
-bool MusicaFluid::manca_strumento(const Brano& b) const {
+bool MusicaFluid::manca_qualcosa(const Brano& b) const {
+    if (indice_) return !std::includes(note_caricate_.begin(), note_caricate_.end(), b.contenuto.note.begin(),
+                                       b.contenuto.note.end());
     return std::any_of(b.contenuto.strumenti.begin(), b.contenuto.strumenti.end(),
                        [&](const auto& s) { return !fissati_.count(s); });
 }
@@ -165,6 +216,7 @@ void MusicaFluid::chiudi_player() {
 
 bool MusicaFluid::avvia(const Richiesta& r) {
     chiudi_player();
+    scarta_anticipo();
     // Every piece starts from the synthesizer's reset state, not with the pan, effects and
     // volumes the piece before left.
     fluid_synth_system_reset(synth_);
@@ -221,7 +273,7 @@ void MusicaFluid::PlaySegment() {
     std::lock_guard<std::mutex> l(stato_);
     if (!caricatore_.joinable() || guasto_) solleva(ERR_OGGETTO_NON_IMPOSTATO);
     const Richiesta r{segmento_, ripeti_};
-    if (pronto_ && !manca_strumento(*r.brano)) {
+    if (pronto_ && !manca_qualcosa(*r.brano)) {
         auto m = mixer_->blocca();
         if (!avvia(r)) solleva(ERR_FORMATO_FILE);
         return;
@@ -249,6 +301,7 @@ void MusicaFluid::Stop() {
     if (player_) fluid_player_stop(player_);
     // The player leaves its notes sounding.
     fluid_synth_all_sounds_off(synth_, -1);
+    scarta_anticipo();
 }
 
 void MusicaFluid::rendi(float* uscita, int frames) {
@@ -256,8 +309,23 @@ void MusicaFluid::rendi(float* uscita, int frames) {
         std::fill(uscita, uscita + 2 * frames, 0.0f);
         return;
     }
-    fluid_synth_write_float(synth_, frames, uscita, 0, 2, uscita, 1, 2);
+    // Woken for every short callback, the synthesizer spends much of its time reloading its
+    // caches: it renders a few callbacks' worth at once, and the rest are copied out.
+    while (frames > 0) {
+        if (letti_ == pronti_) {
+            fluid_synth_write_float(synth_, FRAMES_ANTICIPO, anticipo_.data(), 0, 2, anticipo_.data(), 1, 2);
+            letti_ = 0;
+            pronti_ = FRAMES_ANTICIPO;
+        }
+        const int k = std::min(frames, pronti_ - letti_);
+        std::copy_n(anticipo_.data() + 2 * letti_, 2 * k, uscita);
+        uscita += 2 * k;
+        frames -= k;
+        letti_ += k;
+    }
 }
+
+void MusicaFluid::scarta_anticipo() { letti_ = pronti_ = 0; }
 
 bool MusicaFluid::attendi_pronta(std::chrono::milliseconds limite) {
     std::unique_lock<std::mutex> l(stato_);

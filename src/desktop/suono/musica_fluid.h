@@ -2,7 +2,8 @@
 // The MIDI player: FluidSynth with a General MIDI soundfont, rendered by the mixer.
 //
 // The soundfont is read on a thread of its own, so that the game window opens without waiting
-// for it, and only the instruments the pieces play are brought into memory. Whoever reads the
+// for it, and only what the pieces play is brought into memory: the soundfont handed to the
+// synthesizer holds just the samples of the notes they strike. Whoever reads the
 // disk holds the synthesizer alone: the game thread and the output touch it only while it is
 // handed to them, so neither ever waits for a read.
 
@@ -21,6 +22,7 @@
 
 #include "audio/midi.h"
 #include "audio/mixer.h"
+#include "audio/soundfont.h"
 #include "platform/audio.h"
 
 struct _fluid_hashtable_t;
@@ -69,10 +71,16 @@ private:
 
     void lavora();
     bool prepara_synth();
+    // The whole soundfont, its samples read per instrument: for a soundfont that cannot be cut
+    // down.
+    bool carica_intero();
+    // Brings into memory what the piece plays, on top of what the pieces before played.
+    bool prepara_brano(const Brano& b);
     void fissa(std::pair<int, int> strumento);
-    bool manca_strumento(const Brano& b) const;
+    bool manca_qualcosa(const Brano& b) const;
     bool avvia(const Richiesta& r);
     void chiudi_player();
+    void scarta_anticipo();
 
     std::shared_ptr<Mixer> mixer_;
     std::vector<std::string> soundfont_;
@@ -83,7 +91,12 @@ private:
     _fluid_synth_t* synth_ = nullptr;
     int id_soundfont_ = -1;
     _fluid_player_t* player_ = nullptr;  // changed only under the mixer's lock
-    std::set<std::pair<int, int>> fissati_;  // instruments in memory for good
+    // The installed soundfont's tables, while it is handed to the synthesizer cut down to the
+    // notes heard so far.
+    std::unique_ptr<IndiceSoundfont> indice_;
+    std::string percorso_indice_;
+    std::set<NotaSuonata> note_caricate_;
+    std::set<std::pair<int, int>> fissati_;  // instruments in memory for good, whole soundfont
 
     std::mutex stato_;
     std::condition_variable cambiato_;
@@ -93,6 +106,13 @@ private:
     std::optional<Richiesta> in_attesa_;  // a piece waiting for its instruments
     float guadagno_;
     std::atomic<bool> udibile_{false};  // the output may render the synthesizer
+
+    // Rendered ahead of the output, under the mixer's lock; a piece started or stopped throws
+    // away what is left.
+    static constexpr int FRAMES_ANTICIPO = 4096;
+    std::vector<float> anticipo_ = std::vector<float>(2 * FRAMES_ANTICIPO);
+    int letti_ = 0;
+    int pronti_ = 0;
 
     std::shared_ptr<const Brano> segmento_;  // the last piece loaded
     bool ripeti_ = false;
