@@ -1,13 +1,21 @@
 // The steps between "Gioca" and the first frame that are the game's own: unpacking the
 // built-in pictures, loading the world picture and the collision map, reading the sixteen
-// effects. (The soundfont belongs to the desktop's music; the whole program's first frame is
-// timed by bench/programma/misura.sh.)
+// effects, and cutting the installed soundfont down to the tunes' notes (its tables are read
+// while the start dialog waits; the cut when the theme starts). The whole program's first frame
+// is timed by bench/programma/misura.sh.
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "audio/midi.h"
+#include "audio/soundfont.h"
 #include "audio/wav.h"
 #include "cartella.h"
 #include "game/form1.h"
@@ -53,5 +61,42 @@ void BM_Effetti(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Effetti)->Unit(benchmark::kMillisecond);
+
+const char* soundfont_installato() {
+    for (const char* f : {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+                          "/usr/share/sounds/sf2/TimGM6mb.sf2"})
+        if (std::filesystem::exists(f)) return f;
+    return nullptr;
+}
+
+void BM_SoundfontIndice(benchmark::State& state) {
+    const char* sf = soundfont_installato();
+    if (!sf) return state.SkipWithError("no soundfont installed");
+    for (auto _ : state) {
+        SoundfontSuFile f(sf);
+        const IndiceSoundfont i = leggi_indice_soundfont(f);
+        benchmark::DoNotOptimize(i.campioni.data());
+    }
+}
+BENCHMARK(BM_SoundfontIndice)->Unit(benchmark::kMillisecond);
+
+void BM_SoundfontRidotto(benchmark::State& state) {
+    const char* sf = soundfont_installato();
+    if (!sf) return state.SkipWithError("no soundfont installed");
+    std::set<NotaSuonata> note;
+    for (const char* brano : {"intro3.mid", "symphony.mid"}) {
+        std::ifstream in(bench::cartella() + "/" + brano, std::ios::binary);
+        const std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const BranoMidi m = leggi_brano_midi(b.data(), b.size());
+        note.insert(m.note.begin(), m.note.end());
+    }
+    SoundfontSuFile f(sf);
+    const IndiceSoundfont indice = leggi_indice_soundfont(f);
+    for (auto _ : state) {
+        const std::vector<uint8_t> r = riduci_soundfont(indice, f, note);
+        benchmark::DoNotOptimize(r.data());
+    }
+}
+BENCHMARK(BM_SoundfontRidotto)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "audio/mixer.h"
 #include "desktop/suono/musica_fluid.h"
 #include "platform/errori_runtime.h"
+#include "semi_fuzz/sf2.h"
 
 namespace didiv {
 namespace {
@@ -29,7 +30,9 @@ constexpr auto ATTESA = 120s;  // a loaded machine under the sanitizers reads sl
 
 struct Lettore {
     std::shared_ptr<Mixer> mixer = std::make_shared<Mixer>();
-    std::unique_ptr<MusicaFluid> musica = std::make_unique<MusicaFluid>(mixer);
+    std::unique_ptr<MusicaFluid> musica;
+    explicit Lettore(std::vector<std::string> soundfont = soundfont_candidati())
+        : musica(std::make_unique<MusicaFluid>(mixer, std::move(soundfont))) {}
 
     // Renders this many seconds of output; returns the loudest sample.
     float ascolta(double secondi) {
@@ -176,6 +179,40 @@ TEST(MusicaFluid, TheSoundfontLoadsBesideTheCallerAndOnlyWhatThePiecesPlay) {
     l.ascolta(1.0);
     // The largest General MIDI soundfont holds about 150 MB of samples; the theme plays a few.
     EXPECT_LT(rss_kb() - prima, 80 * 1024);
+}
+
+TEST(MusicaFluid, ASoundfontThatCannotBeCutDownIsPlayedWhole) {
+    // A bank past the synthesizer's predictable ordering of presets, and a tune on a bank and
+    // program the font holds twice: the cut-down copy could sound otherwise, so the whole file
+    // is played.
+    semi::Sf2Descritto d = semi::sf2_campionario();
+    d.preset.push_back({"Lontano", 40000, 7, {{{semi::tasti(0, 127), {41, 0}}, {}}}});
+    const std::vector<uint8_t> intero = semi::scrivi_sf2(d);
+    const std::vector<uint8_t> brano = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0,
+                                        'M', 'T', 'r', 'k', 0, 0, 0, 16,
+                                        0x00, 0xC0, 0x05, 0x00, 0x90, 60, 100, 0x83, 0x60, 0x80, 60, 0,
+                                        0x00, 0xFF, 0x2F, 0x00};
+    SoundfontInMemoria m(intero.data(), intero.size());
+    const BranoMidi b = leggi_brano_midi(brano.data(), brano.size());
+    ASSERT_THROW(riduci_soundfont(leggi_indice_soundfont(m), m, b.note), ErroreRuntime);
+
+    const std::string base = (fs::temp_directory_path() / ("didiv_intero_" + std::to_string(::getpid()))).string();
+    std::ofstream(base + ".sf2", std::ios::binary).write(reinterpret_cast<const char*>(intero.data()),
+                                                         static_cast<long>(intero.size()));
+    std::ofstream(base + ".mid", std::ios::binary).write(reinterpret_cast<const char*>(brano.data()),
+                                                         static_cast<long>(brano.size()));
+    {
+        testing::internal::CaptureStderr();
+        Lettore l({"/nonexistent/none.sf2", base + ".sf2"});
+        AVVIA(l);
+        l.suona(base + ".mid");
+        ASSERT_TRUE(l.musica->attendi_pronta(ATTESA));
+        EXPECT_TRUE(l.musica->IsPlaying());
+        EXPECT_GT(l.ascolta(0.5), 0.001f);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    }
+    fs::remove(base + ".sf2");
+    fs::remove(base + ".mid");
 }
 
 }  // namespace

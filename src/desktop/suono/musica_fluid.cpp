@@ -49,8 +49,8 @@ const std::vector<std::string>& soundfont_candidati() {
     return v;
 }
 
-MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer)
-    : mixer_(std::move(mixer)), guadagno_(static_cast<float>(GUADAGNO_BASE)) {
+MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer, std::vector<std::string> candidati)
+    : mixer_(std::move(mixer)), candidati_(std::move(candidati)), guadagno_(static_cast<float>(GUADAGNO_BASE)) {
     instrada_log();
     mixer_->imposta_musica(this);
 }
@@ -70,7 +70,7 @@ MusicaFluid::~MusicaFluid() {
 
 void MusicaFluid::Init() {
     if (caricatore_.joinable()) return;
-    for (const auto& sf : soundfont_candidati()) {
+    for (const auto& sf : candidati_) {
         std::error_code ec;
         if (std::filesystem::exists(sf, ec)) soundfont_.push_back(sf);
     }

@@ -31,9 +31,13 @@ struct _fluid_player_t;
 
 namespace didiv {
 
+// The installed General MIDI soundfonts the game looks for.
+const std::vector<std::string>& soundfont_candidati();
+
 class MusicaFluid : public PlayerMusica, public SorgenteMusica {
 public:
-    explicit MusicaFluid(std::shared_ptr<Mixer> mixer);
+    // The soundfonts are tried in order; the first that loads is used.
+    explicit MusicaFluid(std::shared_ptr<Mixer> mixer, std::vector<std::string> candidati = soundfont_candidati());
     ~MusicaFluid() override;
 
     // Error 53 when no soundfont is installed; otherwise returns at once and the soundfont
@@ -83,6 +87,7 @@ private:
     void scarta_anticipo();
 
     std::shared_ptr<Mixer> mixer_;
+    std::vector<std::string> candidati_;
     std::vector<std::string> soundfont_;
 
     // Held by the loading thread while pronto_ is false, by the game thread and the output
@@ -118,8 +123,5 @@ private:
     bool ripeti_ = false;
     std::thread caricatore_;
 };
-
-// The soundfonts tried in order; the first that loads is used.
-const std::vector<std::string>& soundfont_candidati();
 
 }  // namespace didiv
