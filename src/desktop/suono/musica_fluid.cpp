@@ -99,6 +99,7 @@ void MusicaFluid::lavora() {
                 auto m = mixer_->blocca();
                 udibile_.store(false, std::memory_order_release);
                 chiudi_player();
+                scarta_anticipo();
             }
             const bool ok = prepara_brano(*brano);
             l.lock();
