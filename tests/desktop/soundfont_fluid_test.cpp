@@ -119,5 +119,23 @@ TEST(SoundfontFluid, AFileOnDiskLoadsThroughTheSameLoader) {
     testing::internal::GetCapturedStderr();
 }
 
+size_t fili() {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& t : std::filesystem::directory_iterator("/proc/self/task")) ++n;
+    return n;
+}
+
+TEST(SoundfontFluid, ACutDownSoundfontLoadsOnTheCallersThreadAlone) {
+    if (!std::filesystem::exists(SOUNDFONT)) GTEST_SKIP() << "no " << SOUNDFONT;
+    SoundfontSuFile file(SOUNDFONT);
+    const std::vector<uint8_t> ridotto =
+        riduci_soundfont(leggi_indice_soundfont(file), file, {{0, 0, 60, 100}, {0, 48, 67, 90}});
+    Synth s;
+    aggiungi_caricatore_memoria(s.synth, s.impostazioni);
+    const size_t prima = fili();
+    ASSERT_NE(carica_soundfont_in_memoria(s.synth, s.impostazioni, ridotto), FLUID_FAILED);
+    EXPECT_EQ(fili(), prima);
+}
+
 }  // namespace
 }  // namespace didiv

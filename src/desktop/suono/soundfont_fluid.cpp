@@ -1,5 +1,6 @@
 #include "desktop/suono/soundfont_fluid.h"
 
+#include <dlfcn.h>
 #include <fluidsynth.h>
 
 #include <atomic>
@@ -74,6 +75,15 @@ int chiudi(void* h) {
     return FLUID_OK;
 }
 
+// A synthesizer built with OpenMP reads the samples with a team of threads, one per core: for a
+// couple of megabytes, starting them costs more than the reading. The setting is the calling
+// thread's own.
+void un_solo_filo() {
+    using Imposta = void (*)(int);
+    static const auto imposta = reinterpret_cast<Imposta>(dlsym(RTLD_DEFAULT, "omp_set_num_threads"));
+    if (imposta) imposta(1);
+}
+
 }  // namespace
 
 void aggiungi_caricatore_memoria(fluid_synth_t* synth, fluid_settings_t* impostazioni) {
@@ -85,6 +95,7 @@ void aggiungi_caricatore_memoria(fluid_synth_t* synth, fluid_settings_t* imposta
 int carica_soundfont_in_memoria(fluid_synth_t* synth, fluid_settings_t* impostazioni, const std::vector<uint8_t>& dati) {
     // Read whole now: nothing may come back for its samples once the bytes are gone.
     fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 0);
+    un_solo_filo();
     // The synthesizer shares the samples of soundfonts of the same name: each load is named anew.
     static std::atomic<unsigned> generazione{0};
     char nome[96];
