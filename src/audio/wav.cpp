@@ -59,7 +59,7 @@ namespace {
 
 // `file`, when given, holds the bytes at `dati`: a 16-bit sound at the mixer's rate then keeps
 // its samples where they were read.
-SuonoPcm decodifica(const uint8_t* dati, size_t n, std::vector<int16_t>* file) {
+SuonoPcm decodifica(const uint8_t* dati, size_t n, CampioniInteri* file) {
     if (!dati || n < 12 || std::memcmp(dati, "RIFF", 4) != 0 || std::memcmp(dati + 8, "WAVE", 4) != 0)
         malformato();
     // A RIFF size larger than the file is common in the wild; trust the bytes we have.
@@ -173,7 +173,7 @@ SuonoPcm carica_wav(const std::string& file) {
     if (!f || fine < 0) solleva(ERR_FORMATO_FILE);
     // Read as 16-bit words, so that the samples can stay where they land.
     const size_t n = static_cast<size_t>(fine);
-    std::vector<int16_t> dati((n + 1) / 2);
+    CampioniInteri dati((n + 1) / 2);
     if (!f.read(reinterpret_cast<char*>(dati.data()), static_cast<std::streamsize>(n))) solleva(ERR_FORMATO_FILE);
     return decodifica(reinterpret_cast<const uint8_t*>(dati.data()), n, &dati);
 }

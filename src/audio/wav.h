@@ -6,16 +6,21 @@
 #include <string>
 #include <vector>
 
+#include "platform/memoria.h"
+
 namespace didiv {
 
 constexpr int FREQUENZA_MIXER = 44100;
+
+// A file's samples are read straight into the buffer the mixer plays them from.
+using CampioniInteri = std::vector<int16_t, AllocatoreGrande<int16_t>>;
 
 struct SuonoPcm {
     // A file at the mixer's rate keeps its own channels as 16-bit samples (`interi`), a
     // quarter of the memory of stereo floats for a mono effect; one at another rate is
     // resampled into stereo float (`campioni`). One of the two is empty.
     std::vector<float> campioni;   // interleaved left, right at FREQUENZA_MIXER
-    std::vector<int16_t> interi;   // interleaved, `canali` per frame, at FREQUENZA_MIXER
+    CampioniInteri interi;         // interleaved, `canali` per frame, at FREQUENZA_MIXER
     uint16_t canali = 2;           // of `interi`
     uint32_t frequenza_file = 0;
     uint16_t blocco_file = 0;      // bytes per frame in the file, for positions given in bytes

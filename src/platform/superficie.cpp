@@ -1,7 +1,5 @@
 #include "platform/superficie.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -11,44 +9,16 @@
 #include <utility>
 #include <vector>
 
+#include "platform/memoria.h"
+
 namespace didiv {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSottoAsan = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSottoAsan = true;
-#else
-constexpr bool kSottoAsan = false;
-#endif
-#else
-constexpr bool kSottoAsan = false;
-#endif
-
-// Large buffers come straight from the system, in huge pages where it has them: taking a
-// page one fault at a time costs more than filling it. A buffer about to be drawn into is
-// taken whole at once; one that may never be (a surface waiting for a picture from a file)
-// costs nothing until it is, and every buffer goes back the moment it is freed. Under
-// AddressSanitizer the allocator's bounds checks matter more.
-constexpr size_t kSogliaMappa = 256u << 10;
-constexpr size_t kPaginaGrande = 2u << 20;
-
+// A buffer about to be drawn into is taken whole at once; one that may never be (a surface
+// waiting for a picture from a file) costs nothing until it is.
 std::shared_ptr<uint32_t> blocco_nero(size_t n, bool subito) {
     const size_t byte = std::max<size_t>(n, 1) * sizeof(uint32_t);
-    if (byte >= kSogliaMappa && !kSottoAsan) {
-        void* p = mmap(nullptr, byte, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (p == MAP_FAILED) throw std::bad_alloc();
-        // Both are hints: without them the pages still come, one fault at a time.
-        if (byte >= kPaginaGrande) madvise(p, byte, MADV_HUGEPAGE);
-#ifdef MADV_POPULATE_WRITE
-        if (subito) madvise(p, byte, MADV_POPULATE_WRITE);
-#endif
-        return {static_cast<uint32_t*>(p), [byte](uint32_t* q) { munmap(q, byte); }};
-    }
-    void* p = std::calloc(byte / sizeof(uint32_t), sizeof(uint32_t));
-    if (!p) throw std::bad_alloc();
-    return {static_cast<uint32_t*>(p), [](uint32_t* q) { std::free(q); }};
+    return {static_cast<uint32_t*>(prendi_blocco(byte, subito)), [byte](uint32_t* q) { rendi_blocco(q, byte); }};
 }
 
 // Row kernels. The pointers never overlap (BitBlt sees to it); the fixed blocks of eight let
