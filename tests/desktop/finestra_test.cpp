@@ -19,8 +19,12 @@
 
 #include "game/modulo.h"
 #include "desktop/finestra/avvio_gioco.h"
+#include "desktop/finestra/finestre_chiuse.h"
 #include "desktop/finestra/piattaforma_fltk.h"
 #include "platform/piattaforma_finta.h"
+
+// After the test framework: the X headers define names it uses.
+#include <FL/x.H>
 
 namespace didiv {
 namespace {
@@ -216,6 +220,39 @@ TEST(FinestraGioco, AKeyHeldWhenTheBoxOpensActsNotOnItAndItsReleaseReachesTheGam
                             {{FL_KEYUP, FL_Right}, {FL_KEYDOWN, FL_Right}, {FL_KEYDOWN, FL_Enter}}),
               vbCancel);
     EXPECT_EQ(passo->stato, 0);
+}
+
+// Everything the server has to say so far, handled.
+void smaltisci_eventi() {
+    XSync(fl_display, False);
+    Fl::check();
+}
+
+TEST(FinestraGioco, TheEndOfOurOwnWindowIsKeptFromTheToolkitAndAForeignOnesIsNot) {
+    ambiente();
+    struct Prova : Fl_Window {
+        bool disegnata = false;
+        Prova() : Fl_Window(10, 10, 60, 40, "prova") { end(); }
+        void draw() override {
+            Fl_Window::draw();
+            disegnata = true;
+        }
+    } w;
+    w.show();
+    ASSERT_TRUE(attendi([&] { return w.disegnata; })) << "the window was never drawn";
+    const int prima = fini_ignorate();
+    w.hide();
+    smaltisci_eventi();
+    EXPECT_EQ(fini_ignorate(), prima + 1);
+
+    // A window someone else made (an input method server's) still reaches the toolkit.
+    const Window altra = XCreateSimpleWindow(fl_display, RootWindow(fl_display, fl_screen), 0, 0, 8, 8, 0, 0, 0);
+    XSelectInput(fl_display, altra, StructureNotifyMask);
+    XMapWindow(fl_display, altra);
+    smaltisci_eventi();
+    XDestroyWindow(fl_display, altra);
+    smaltisci_eventi();
+    EXPECT_EQ(fini_ignorate(), prima + 1);
 }
 
 }  // namespace

@@ -29,6 +29,7 @@
 #include "game/form1.h"
 #include "platform/errori_runtime.h"
 #include "desktop/finestra/avvio_gioco.h"
+#include "desktop/finestra/finestre_chiuse.h"
 #include "desktop/finestra/ingresso.h"
 #include "desktop/finestra/messaggio.h"
 #include "resources/catalogo.h"
@@ -437,6 +438,7 @@ void PiattaformaFltk::Interno::programma_filtro() {
 
 PiattaformaFltk::PiattaformaFltk() {
     fl_open_display();
+    ignora_fine_finestre_proprie();
     // Before any window is shown: a held key then gives repeated presses and one release.
     Bool supportato = False;
     XkbSetDetectableAutoRepeat(fl_display, True, &supportato);
