@@ -131,6 +131,34 @@ TEST(Superficie, ACopyOwnsItsPixels) {
     EXPECT_EQ(a.Point(1, 1), RGB(1, 2, 3));
 }
 
+TEST(Superficie, ACopyThatChangesNothingLeavesTheDestinationAndItsVersionAlone) {
+    const std::vector<uint32_t> dati{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    Superficie s = Superficie::sola_lettura(3, 3, dati.data());
+    Superficie uguale(3, 3);
+    BitBlt(uguale, 0, 0, 3, 3, s, 0, 0, Rop::SRCCOPY);
+    const uint64_t v = s.versione(), vu = uguale.versione();
+    BitBlt(s, 0, 0, 3, 3, uguale, 0, 0, Rop::SRCCOPY);
+    BitBlt(uguale, 0, 0, 3, 3, s, 0, 0, Rop::SRCCOPY);
+    EXPECT_EQ(s.versione(), v);
+    EXPECT_EQ(uguale.versione(), vu);
+    EXPECT_EQ(std::as_const(s).riga(0), dati.data()) << "read-only pixels copied for nothing";
+
+    // Only the last row differs: it is copied, and the change is told.
+    uguale.PSet(2, 2, RGB(9, 9, 9));
+    const uint64_t v2 = s.versione();
+    BitBlt(s, 0, 0, 3, 3, uguale, 0, 0, Rop::SRCCOPY);
+    EXPECT_GT(s.versione(), v2);
+    EXPECT_EQ(s, uguale);
+    EXPECT_EQ(dati[8], 9u);
+    // Shifted onto itself, rows that already match are skipped and the rest still move.
+    Superficie f(2, 4);
+    for (int y = 0; y < 4; ++y) f.PSet(0, y, y < 2 ? 7 : 10 + y);
+    BitBlt(f, 0, 1, 2, 3, f, 0, 0, Rop::SRCCOPY);
+    EXPECT_EQ(f.Point(0, 1), 7);
+    EXPECT_EQ(f.Point(0, 2), 7);
+    EXPECT_EQ(f.Point(0, 3), 12);
+}
+
 TEST(Superficie, ReadOnlyPixelsAreCopiedBeforeTheFirstWriteAndNeverChanged) {
     const std::vector<uint32_t> dati{0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 0x101112};
     Superficie s = Superficie::sola_lettura(3, 2, dati.data());

@@ -164,14 +164,29 @@ void BitBlt(Superficie& dst, int x, int y, int w, int h, const Superficie& src, 
     taglia(x0, sx0, ww, dst.ScaleWidth());
     taglia(y0, sy0, hh, dst.ScaleHeight());
     if (ww <= 0 || hh <= 0) return;
+    const size_t n = static_cast<size_t>(ww);
+    std::ptrdiff_t righe = static_cast<std::ptrdiff_t>(hh);
+
+    if (op == Rop::SRCCOPY) {
+        // The rows a copy would leave as they are stay untouched: a copy that changes nothing
+        // leaves the destination's version alone, so whoever shows it need not look again.
+        const Superficie& letta = dst;
+        std::ptrdiff_t uguali = 0;
+        while (uguali < righe &&
+               std::memcmp(letta.riga(static_cast<int>(y0 + uguali)) + x0, src.riga(static_cast<int>(sy0 + uguali)) + sx0,
+                           n * 4) == 0)
+            ++uguali;
+        if (uguali == righe) return;
+        y0 += uguali;
+        sy0 += uguali;
+        righe -= uguali;
+    }
 
     // The destination first: making it writable may move the pixels of a copy onto itself.
     uint32_t* d = dst.riga(static_cast<int>(y0)) + x0;
     const uint32_t* s = src.riga(static_cast<int>(sy0)) + sx0;
     const std::ptrdiff_t pd = dst.passo();
     std::ptrdiff_t ps = src.passo();
-    const size_t n = static_cast<size_t>(ww);
-    const std::ptrdiff_t righe = static_cast<std::ptrdiff_t>(hh);
 
     // Two surfaces may share a buffer (incorpora), or be one: an overlapping copy must read
     // every row before it is overwritten.

@@ -54,8 +54,8 @@ public:
     // Every pixel, row after row; only for a surface that keeps its rows one after another,
     // which every surface does but one made to draw into another's buffer (incorpora).
     std::span<const uint32_t> pixel() const;
-    // Changes with every operation that may change a pixel: who shows a surface can tell
-    // whether it must show it again.
+    // Changes with every operation that may change a pixel (a copy only when it does): who
+    // shows a surface can tell whether it must show it again.
     uint64_t versione() const { return versione_; }
 
     // Same size and the same pixels.
