@@ -155,7 +155,7 @@ TEST(Midi, TheTunesStrikeEveryNoteUnderTheirChannelsInstrumentsAndNeverUnderTheR
 
 TEST(Midi, NotesAreListedUnderTheInstrumentInForceWhenTheyReachTheSynthesizer) {
     // One track: notes before and after a bank select and program change. Repeated, the first
-    // note sounds under the instrument the piece ends with.
+    // note sounds under the instrument the tune ends with.
     const BranoMidi una = leggi_byte(smf({con_fine({0x00, 0x90, 60, 100, 0x60, 0xB0, 0x00, 0x08, 0x00, 0xC0, 0x05,
                                                      0x00, 0x90, 62, 90, 0x00, 0x99, 36, 80})}, 0));
     EXPECT_EQ(una.note, (Note{{0, 0, 60, 100}, {8, 5, 60, 100}, {8, 5, 62, 90}, {BANCO_PERCUSSIONI, 0, 36, 80}}));

@@ -664,7 +664,7 @@ TEST(Giungla, ConLaMusicaSpentaNonLaRiaccende) {
     g.f().pos_x = 1859;
     g.tick();
     EXPECT_EQ(g.audio.buffer["jungla.wav"]->stato, 0);
-    EXPECT_EQ(g.audio.musica_in_corso, "intro3.mid");  // still the piece of the start
+    EXPECT_EQ(g.audio.musica_in_corso, "intro3.mid");  // still the tune of the start
     EXPECT_EQ(g.conta("musica PlaySegment intro3.mid"), 0);
     // A status of exactly 1 (played once) is left alone beyond the edge.
     g.audio.buffer["jungla.wav"]->stato = 1;

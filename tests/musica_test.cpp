@@ -1,4 +1,4 @@
-// Music: set-up, one piece at a time, stop before start, silent failure.
+// Music: set-up, one tune at a time, stop before start, silent failure.
 
 #include "banco.h"
 
@@ -53,7 +53,7 @@ TEST(Musica, AMissingFileStopsTheOldPieceSilently) {
     EXPECT_TRUE(b.audio.musica_in_corso.empty());
     EXPECT_TRUE(b.piattaforma.messaggi.empty());
     EXPECT_EQ(b.conta("musica PlaySegment symphony.mid"), 0);
-    // The old, stopped piece is still the one asked about: nothing to stop next time.
+    // The old, stopped tune is still the one asked about: nothing to stop next time.
     b.azzera_registro();
     b.f().PlayMidi("");
     EXPECT_TRUE(musica(b.registro).empty());

@@ -1,5 +1,5 @@
 #pragma once
-// A bench for the scene pieces: the game started on a black world, every picture made
+// A bench for the scene pictures: the game started on a black world, every picture made
 // invisible, so that a test paints only the pictures it looks for, in colours of its own.
 
 #include "banco.h"

@@ -142,7 +142,7 @@ uint64_t ticks_per_blocco(uint16_t divisione, uint32_t tempo_minimo) {
     return static_cast<uint64_t>(std::ceil(t)) + 1;
 }
 
-// The instruments heard, and under which each note is struck: the piece once from the reset
+// The instruments heard, and under which each note is struck: the tune once from the reset
 // state, then once more from the state it ends in, as it does when repeated.
 void elenca_note(Lettura& r, uint64_t finestra) {
     auto& ev = r.eventi;

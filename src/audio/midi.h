@@ -1,5 +1,5 @@
 #pragma once
-// Standard MIDI Files, read whole before a piece is handed to the synthesizer: a file that
+// Standard MIDI Files, read whole before a tune is handed to the synthesizer: a file that
 // cannot be read to its end is refused here, once, instead of failing inside the player.
 
 #include <compare>
@@ -24,11 +24,11 @@ struct NotaSuonata {
 };
 
 struct BranoMidi {
-    // (bank, program) of every instrument the piece selects; a channel that plays before any
+    // (bank, program) of every instrument the tune selects; a channel that plays before any
     // program change uses the synthesizer's reset instrument, which is not listed.
     std::set<std::pair<int, int>> strumenti;
     uint64_t durata_tick = 0;  // of the longest track, to its last event or its end
-    // Every note the piece strikes, played once and then repeated from the state it ends in.
+    // Every note the tune strikes, played once and then repeated from the state it ends in.
     // Where tracks could reach the synthesizer in either order (a program change on one and a
     // note on another within one block of the synthesizer), the note is listed under both
     // instruments: never fewer than are heard.

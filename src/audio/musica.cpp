@@ -1,4 +1,4 @@
-// Music: one piece at a time, never a message on failure.
+// Music: one tune at a time, never a message on failure.
 
 #include "game/form1.h"
 
@@ -28,7 +28,7 @@ void Form1::PlayMidi(const std::string& MidiString) {
         if (!perf || !modulo.musica_loader) solleva(ERR_OGGETTO_NON_IMPOSTATO);
         perf->LoadSegment(MidiString);
         modulo.musica_seg = true;
-        // The piece repeats until it is stopped.
+        // The tune repeats until it is stopped.
         perf->ConfiguraSegmento(2);
         perf->PlaySegment();
         modulo.musica_stato = true;

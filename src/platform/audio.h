@@ -36,7 +36,7 @@ public:
     virtual bool muto() const { return false; }
 };
 
-// One piece of music at a time.
+// One tune at a time.
 class PlayerMusica {
 public:
     virtual ~PlayerMusica() = default;
@@ -44,9 +44,9 @@ public:
     virtual void SetPort(int32_t porta, int32_t gruppi_canali) = 0;
     virtual void SetMasterAutoDownload(bool attivo) = 0;
     virtual void SetMasterVolume(int32_t volume) = 0;
-    // Loads a MIDI file as the next piece; throws when it is missing or malformed.
+    // Loads a MIDI file as the next tune; throws when it is missing or malformed.
     virtual void LoadSegment(const std::string& file) = 0;
-    // The one configuration call made on a freshly loaded piece.
+    // The one configuration call made on a freshly loaded tune.
     virtual void ConfiguraSegmento(int32_t valore) = 0;
     virtual void PlaySegment() = 0;
     virtual bool IsPlaying() = 0;

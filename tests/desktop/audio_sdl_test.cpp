@@ -135,7 +135,7 @@ TEST(AudioSdl, AnEffectAndATuneReachTheOutputUnclipped) {
         EXPECT_TRUE(musica->IsPlaying());
         musica->Stop();
         EXPECT_FALSE(musica->IsPlaying());
-        // A missing piece is noticed before playing.
+        // A missing tune is noticed before playing.
         try {
             musica->LoadSegment("manca.mid");
             ADD_FAILURE();

@@ -110,7 +110,7 @@ TEST(MusicaFluid, ThePieceLoadedBeforeARefusedOneStillPlays) {
     std::ofstream(tagliato, std::ios::binary).write(intero.data(), 30);
     EXPECT_THROW(l.musica->LoadSegment(tagliato.string()), ErroreRuntime);
     fs::remove(tagliato);
-    // The game stops the music before a load; a start after a failed load is the old piece.
+    // The game stops the music before a load; a start after a failed load is the old tune.
     l.musica->PlaySegment();
     ASSERT_TRUE(l.musica->attendi_pronta(ATTESA));
     EXPECT_TRUE(l.musica->IsPlaying());
@@ -169,7 +169,7 @@ TEST(MusicaFluid, TheSoundfontLoadsBesideTheCallerAndOnlyWhatThePiecesPlay) {
     l.suona("intro3.mid");
     const auto attesa = std::chrono::steady_clock::now() - t0;
     EXPECT_LT(attesa, 200ms);
-    EXPECT_TRUE(l.musica->IsPlaying());  // a piece waiting for its instruments counts as started
+    EXPECT_TRUE(l.musica->IsPlaying());  // a tune waiting for its instruments counts as started
 
     // It is heard once the soundfont is in.
     const auto limite = std::chrono::steady_clock::now() + ATTESA;

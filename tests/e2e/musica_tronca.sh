@@ -1,7 +1,7 @@
 #!/bin/bash
-# The real program beside a theme cut in half: the game opens and plays, the damaged piece
+# The real program beside a theme cut in half: the game opens and plays, the damaged tune
 # is refused once (a line on stderr at most), and the program idles at a few per cent of a
-# core instead of parsing the piece again at every audio callback.
+# core instead of parsing the tune again at every audio callback.
 # Usage: bash musica_tronca.sh BUILD_DIR
 
 . "$(dirname "$0")/gioco_comune.bash" "$1"
@@ -28,5 +28,5 @@ per_cento=$(( (c1 - c0) * 100 * 1000000000 / $(getconf CLK_TCK) / (t1 - t0) ))
 righe=$(grep -c 'didiv:' "$TMP/gioco.log")
 [ "$righe" -le 1 ] || fallisci "$righe lines on stderr: $(grep 'didiv:' "$TMP/gioco.log" | sort | uniq -c | head -3)"
 silenzio=$(rms_audio "$(( $(dimensione_audio) - 44100 * 8 ))" "$(dimensione_audio)")
-awk -v v="$silenzio" 'BEGIN { exit !(v != "nan" && v < 0.001) }' || fallisci "music from a refused piece: RMS $silenzio"
+awk -v v="$silenzio" 'BEGIN { exit !(v != "nan" && v < 0.001) }' || fallisci "music from a refused tune: RMS $silenzio"
 echo "PASS: ${per_cento}% of a core over $(( (t1 - t0) / 1000000 )) ms, $righe lines on stderr, RMS $silenzio"

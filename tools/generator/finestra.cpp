@@ -152,7 +152,7 @@ void blocco_angolo(cairo_t* cr, double x0, double y0, uint32_t seme) {
     cairo_save(cr);
     cairo_rectangle(cr, 0, 0, S, S);
     cairo_clip(cr);
-    // Grain across the rails, so the block reads as a piece of its own.
+    // Grain across the rails, so the block reads as one of its own.
     cairo_translate(cr, S, 0);
     cairo_rotate(cr, kPi / 2);
     venatura(cr, static_cast<int>(S), static_cast<int>(S), seme, 1.0);

@@ -238,7 +238,7 @@ std::vector<int> ripiani_da(int da, int passo, int fino) {
     return r;
 }
 
-// ---- floors, ladders, set pieces -------------------------------------------------------
+// ---- floors, ladders, set dressing -----------------------------------------------------
 
 // A gallery floor whose surface is rows F+1 .. F+6, on a beam below.
 void pavimento(cairo_t* cr, double xa, double xb, int F, double spessore = 12) {

@@ -1,4 +1,4 @@
-// The bookshelf pieces: glowing spines and their title labels, the red book lying flat, the
+// The bookshelf pictures: glowing spines and their title labels, the red book lying flat, the
 // open costume book, and the stone steps that crumble under the professor (cut from the world).
 
 #include <pango/pangocairo.h>

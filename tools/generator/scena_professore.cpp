@@ -1,4 +1,4 @@
-// The professor in the scene pieces: caught by the spider, in the leopard skin beating his
+// The professor in the scene pictures: caught by the spider, in the leopard skin beating his
 // chest, and swinging away on the vine. He is drawn by the shared professor module, so he
 // looks the same as everywhere else; until that module is part of the build these pictures
 // stay blank.

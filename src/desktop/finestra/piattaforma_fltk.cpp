@@ -199,7 +199,7 @@ struct PiattaformaFltk::Interno : GestoreEventi {
     }
 };
 
-// Double-buffered: the toolkit sends a large picture to the server in several pieces, and
+// Double-buffered: the toolkit sends a large picture to the server in several chunks, and
 // a screen read between two of them would show half of one frame over the last.
 class FinestraGioco : public Fl_Double_Window {
 public:

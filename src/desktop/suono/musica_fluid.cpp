@@ -78,7 +78,7 @@ void MusicaFluid::Init() {
     caricatore_ = std::thread([this] { lavora(); });
 }
 
-// The loading thread: makes the synthesizer and loads the soundfont, then, each time a piece
+// The loading thread: makes the synthesizer and loads the soundfont, then, each time a tune
 // needs instruments not in memory yet, takes the synthesizer back, reads them and starts it.
 void MusicaFluid::lavora() {
     const bool ok = prepara_synth();
@@ -109,7 +109,7 @@ void MusicaFluid::lavora() {
                 cambiato_.notify_all();
                 return;
             }
-            continue;  // the piece waiting may have changed meanwhile
+            continue;  // the tune waiting may have changed meanwhile
         }
         {
             auto m = mixer_->blocca();
@@ -137,7 +137,7 @@ bool MusicaFluid::prepara_synth() {
     synth_ = new_fluid_synth(impostazioni_);
     if (!synth_) return false;
     aggiungi_caricatore_memoria(synth_, impostazioni_);
-    // Only the soundfont's tables are read now; the samples when a piece needs them.
+    // Only the soundfont's tables are read now; the samples when a tune needs them.
     for (const auto& sf : soundfont_) {
         try {
             SoundfontSuFile f(sf);
@@ -172,7 +172,7 @@ bool MusicaFluid::prepara_brano(const Brano& b) {
             if (!fissati_.count(s)) fissa(s);
         return true;
     }
-    // A soundfont cut down to every note of the pieces heard so far replaces the one before.
+    // A soundfont cut down to every note of the tunes heard so far replaces the one before.
     std::set<NotaSuonata> note = note_caricate_;
     note.insert(b.contenuto.note.begin(), b.contenuto.note.end());
     int id = FLUID_FAILED;
@@ -218,12 +218,12 @@ void MusicaFluid::chiudi_player() {
 bool MusicaFluid::avvia(const Richiesta& r) {
     chiudi_player();
     scarta_anticipo();
-    // Every piece starts from the synthesizer's reset state, not with the pan, effects and
-    // volumes the piece before left.
+    // Every tune starts from the synthesizer's reset state, not with the pan, effects and
+    // volumes the tune before left.
     fluid_synth_system_reset(synth_);
     fluid_player_t* p = new_fluid_player(synth_);
     if (!p) return false;
-    // A piece of no length repeated would never let the player return.
+    // A tune of no length repeated would never let the player return.
     const bool ripeti = r.ripeti && r.brano->contenuto.durata_tick > 0;
     if (fluid_player_add_mem(p, r.brano->dati.data(), r.brano->dati.size()) != FLUID_OK ||
         fluid_player_set_loop(p, ripeti ? -1 : 1) != FLUID_OK || fluid_player_play(p) != FLUID_OK) {
@@ -241,7 +241,7 @@ void MusicaFluid::SetPort(int32_t porta, int32_t gruppi_canali) {
 }
 
 void MusicaFluid::SetMasterAutoDownload(bool) {
-    // Always on: the instruments of a piece are loaded before it starts.
+    // Always on: the instruments of a tune are loaded before it starts.
 }
 
 void MusicaFluid::SetMasterVolume(int32_t volume) {
@@ -265,7 +265,7 @@ void MusicaFluid::LoadSegment(const std::string& file) {
 }
 
 void MusicaFluid::ConfiguraSegmento(int32_t valore) {
-    // Any repeat count means the piece plays on until it is stopped.
+    // Any repeat count means the tune plays on until it is stopped.
     ripeti_ = valore != 0;
 }
 
@@ -279,7 +279,7 @@ void MusicaFluid::PlaySegment() {
         if (!avvia(r)) solleva(ERR_FORMATO_FILE);
         return;
     }
-    // The loading thread takes the synthesizer, reads what the piece needs and starts it.
+    // The loading thread takes the synthesizer, reads what the tune needs and starts it.
     in_attesa_ = r;
     pronto_ = false;
     cambiato_.notify_all();

@@ -2,7 +2,7 @@
 // The MIDI player: FluidSynth with a General MIDI soundfont, rendered by the mixer.
 //
 // The soundfont is read on a thread of its own, so that the game window opens without waiting
-// for it, and only what the pieces play is brought into memory: the soundfont handed to the
+// for it, and only what the tunes play is brought into memory: the soundfont handed to the
 // synthesizer holds just the samples of the notes they strike. Whoever reads the
 // disk holds the synthesizer alone: the game thread and the output touch it only while it is
 // handed to them, so neither ever waits for a read.
@@ -41,13 +41,13 @@ public:
     ~MusicaFluid() override;
 
     // Error 53 when no soundfont is installed; otherwise returns at once and the soundfont
-    // loads meanwhile. A piece started before it is ready sounds as soon as it is.
+    // loads meanwhile. A tune started before it is ready sounds as soon as it is.
     void Init() override;
     void SetPort(int32_t porta, int32_t gruppi_canali) override;
     void SetMasterAutoDownload(bool attivo) override;
     void SetMasterVolume(int32_t volume) override;
     // Reads and checks the whole file: a missing one is error 53, one that cannot be read to
-    // its end error 321, and the piece loaded before stays.
+    // its end error 321, and the tune loaded before stays.
     void LoadSegment(const std::string& file) override;
     void ConfiguraSegmento(int32_t valore) override;
     void PlaySegment() override;
@@ -56,7 +56,7 @@ public:
 
     void rendi(float* uscita, int frames) override;
 
-    // Waits until the loading thread has nothing left to read for the pieces started so far;
+    // Waits until the loading thread has nothing left to read for the tunes started so far;
     // false when the time runs out or no soundfont could be loaded.
     bool attendi_pronta(std::chrono::milliseconds limite);
     // The value of a controller of a channel, as the synthesizer holds it now; -1 while it is
@@ -78,7 +78,7 @@ private:
     // The whole soundfont, its samples read per instrument: for a soundfont that cannot be cut
     // down.
     bool carica_intero();
-    // Brings into memory what the piece plays, on top of what the pieces before played.
+    // Brings into memory what the tune plays, on top of what the tunes before played.
     bool prepara_brano(const Brano& b);
     void fissa(std::pair<int, int> strumento);
     bool manca_qualcosa(const Brano& b) const;
@@ -108,18 +108,18 @@ private:
     bool pronto_ = false;
     bool guasto_ = false;  // no soundfont could be loaded
     bool fine_ = false;
-    std::optional<Richiesta> in_attesa_;  // a piece waiting for its instruments
+    std::optional<Richiesta> in_attesa_;  // a tune waiting for its instruments
     float guadagno_;
     std::atomic<bool> udibile_{false};  // the output may render the synthesizer
 
-    // Rendered ahead of the output, under the mixer's lock; a piece started or stopped throws
+    // Rendered ahead of the output, under the mixer's lock; a tune started or stopped throws
     // away what is left.
     static constexpr int FRAMES_ANTICIPO = 4096;
     std::vector<float> anticipo_ = std::vector<float>(2 * FRAMES_ANTICIPO);
     int letti_ = 0;
     int pronti_ = 0;
 
-    std::shared_ptr<const Brano> segmento_;  // the last piece loaded
+    std::shared_ptr<const Brano> segmento_;  // the last tune loaded
     bool ripeti_ = false;
     std::thread caricatore_;
 };
