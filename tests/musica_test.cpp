@@ -45,7 +45,7 @@ TEST(Musica, ThePlayingThemeIsStoppedAndStartedAgain) {
     EXPECT_EQ(b.audio.musica_avvii, 2);
 }
 
-TEST(Musica, AMissingFileStopsTheOldPieceSilently) {
+TEST(Musica, AMissingFileStopsTheOldTuneSilently) {
     Banco b;
     b.audio.file_mancanti = {"symphony.mid"};
     ASSERT_TRUE(b.avvia());

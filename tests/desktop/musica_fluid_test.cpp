@@ -72,7 +72,7 @@ std::vector<char> contenuto(const std::string& file) {
 
 int righe(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
 
-TEST(MusicaFluid, ATruncatedPieceIsRefusedOnceAndNeverTriedAgain) {
+TEST(MusicaFluid, ATruncatedTuneIsRefusedOnceAndNeverTriedAgain) {
     Lettore l;
     AVVIA(l);
     const fs::path cartella = fs::temp_directory_path() / ("didiv_midi_" + std::to_string(::getpid()));
@@ -99,7 +99,7 @@ TEST(MusicaFluid, ATruncatedPieceIsRefusedOnceAndNeverTriedAgain) {
     fs::remove_all(cartella);
 }
 
-TEST(MusicaFluid, ThePieceLoadedBeforeARefusedOneStillPlays) {
+TEST(MusicaFluid, TheTuneLoadedBeforeARefusedOneStillPlays) {
     Lettore l;
     AVVIA(l);
     l.suona("intro3.mid");
@@ -117,7 +117,7 @@ TEST(MusicaFluid, ThePieceLoadedBeforeARefusedOneStillPlays) {
     EXPECT_GT(l.ascolta(1.0), 0.01f);
 }
 
-TEST(MusicaFluid, EveryPieceStartsFromTheSynthesizersResetState) {
+TEST(MusicaFluid, EveryTuneStartsFromTheSynthesizersResetState) {
     Lettore l;
     AVVIA(l);
     // Pan of the strings' channel, reverb of the fourth, volume of the drums: the theme sets
@@ -155,7 +155,7 @@ long rss_kb() {
     return 0;
 }
 
-TEST(MusicaFluid, TheSoundfontLoadsBesideTheCallerAndOnlyWhatThePiecesPlay) {
+TEST(MusicaFluid, TheSoundfontLoadsBesideTheCallerAndOnlyWhatTheTunesPlay) {
     const long prima = rss_kb();
     Lettore l;
     // What the game's start-up waits for: from making the player to starting the theme.
