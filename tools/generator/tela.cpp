@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "png.h"
+
 namespace didiv::gen {
 
 uint32_t sfuma(uint32_t rgb, double f) {
@@ -31,15 +33,7 @@ void ellisse(cairo_t* cr, double cx, double cy, double rx, double ry) {
 }
 
 void dipingi_superficie(cairo_t* cr, const Superficie& s, int sx, int sy, int w, int h) {
-    cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    cairo_surface_flush(img);
-    unsigned char* d = cairo_image_surface_get_data(img);
-    const int stride = cairo_image_surface_get_stride(img);
-    for (int y = 0; y < h; ++y) {
-        auto* r = reinterpret_cast<uint32_t*>(d + static_cast<size_t>(y) * stride);
-        for (int x = 0; x < w; ++x) r[x] = static_cast<uint32_t>(s.Point(sx + x, sy + y)) & 0xFFFFFFu;
-    }
-    cairo_surface_mark_dirty(img);
+    cairo_surface_t* img = immagine_cairo(s, sx, sy, w, h);
     cairo_save(cr);
     cairo_set_source_surface(cr, img, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
