@@ -63,9 +63,8 @@ void BM_Effetti(benchmark::State& state) {
 BENCHMARK(BM_Effetti)->Unit(benchmark::kMillisecond);
 
 const char* soundfont_installato() {
-    for (const char* f : {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-                          "/usr/share/sounds/sf2/TimGM6mb.sf2"})
-        if (std::filesystem::exists(f)) return f;
+    for (const auto& f : soundfont_candidati())
+        if (std::filesystem::exists(f)) return f.c_str();
     return nullptr;
 }
 

@@ -614,4 +614,13 @@ std::vector<uint8_t> riduci_soundfont(const IndiceSoundfont& x, SorgenteSoundfon
     return std::move(o.dati());
 }
 
+const std::vector<std::string>& soundfont_candidati() {
+    static const std::vector<std::string> v = {
+        "/usr/share/sounds/sf2/default-GM.sf2",
+        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+        "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    };
+    return v;
+}
+
 }  // namespace didiv

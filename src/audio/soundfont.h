@@ -17,6 +17,9 @@
 
 namespace didiv {
 
+// The installed General MIDI soundfonts the game looks for, in order.
+const std::vector<std::string>& soundfont_candidati();
+
 // Where the font's bytes come from. Reads that run past the end are run-time error 321.
 class SorgenteSoundfont {
 public:

@@ -40,15 +40,6 @@ constexpr std::pair<int, int> STRUMENTI_RESET[] = {{0, 0}, {BANCO_PERCUSSIONI, 0
 
 }  // namespace
 
-const std::vector<std::string>& soundfont_candidati() {
-    static const std::vector<std::string> v = {
-        "/usr/share/sounds/sf2/default-GM.sf2",
-        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-        "/usr/share/sounds/sf2/TimGM6mb.sf2",
-    };
-    return v;
-}
-
 MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer, std::vector<std::string> candidati)
     : mixer_(std::move(mixer)), candidati_(std::move(candidati)), guadagno_(static_cast<float>(GUADAGNO_BASE)) {
     instrada_log();

@@ -31,9 +31,6 @@ struct _fluid_player_t;
 
 namespace didiv {
 
-// The installed General MIDI soundfonts the game looks for.
-const std::vector<std::string>& soundfont_candidati();
-
 class MusicaFluid : public PlayerMusica, public SorgenteMusica {
 public:
     // The soundfonts are tried in order; the first that loads is used.
