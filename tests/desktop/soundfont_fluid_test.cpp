@@ -17,6 +17,7 @@
 #include "audio/midi.h"
 #include "audio/soundfont.h"
 #include "audio/wav.h"
+#include "desktop/suono/musica_fluid.h"
 #include "desktop/suono/soundfont_fluid.h"
 
 namespace didiv {
@@ -31,13 +32,9 @@ std::vector<uint8_t> leggi(const std::string& file) {
 }
 
 struct Synth {
-    fluid_settings_t* impostazioni = new_fluid_settings();
+    fluid_settings_t* impostazioni = impostazioni_synth();
     fluid_synth_t* synth = nullptr;
     Synth() {
-        fluid_settings_setnum(impostazioni, "synth.sample-rate", FREQUENZA_MIXER);
-        fluid_settings_setint(impostazioni, "synth.midi-channels", 16);
-        fluid_settings_setstr(impostazioni, "player.timing-source", "sample");
-        fluid_settings_setint(impostazioni, "player.reset-synth", 0);
         fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 0);
         synth = new_fluid_synth(impostazioni);
     }

@@ -114,17 +114,23 @@ void MusicaFluid::lavora() {
     }
 }
 
-bool MusicaFluid::prepara_synth() {
-    impostazioni_ = new_fluid_settings();
-    if (!impostazioni_) return false;
-    fluid_settings_setnum(impostazioni_, "synth.sample-rate", FREQUENZA_MIXER);
+fluid_settings_t* impostazioni_synth() {
+    fluid_settings_t* i = new_fluid_settings();
+    if (!i) return nullptr;
+    fluid_settings_setnum(i, "synth.sample-rate", FREQUENZA_MIXER);
     // One MIDI port's 16 channels: the player keeps per-channel state for only that many.
-    fluid_settings_setint(impostazioni_, "synth.midi-channels", 16);
-    fluid_settings_setint(impostazioni_, "synth.lock-memory", 0);
-    fluid_settings_setstr(impostazioni_, "player.timing-source", "sample");
+    fluid_settings_setint(i, "synth.midi-channels", 16);
+    fluid_settings_setint(i, "synth.lock-memory", 0);
+    fluid_settings_setstr(i, "player.timing-source", "sample");
     // A reset at every repeat would cut the ringing notes with a click at the seam.
-    fluid_settings_setint(impostazioni_, "player.reset-synth", 0);
-    fluid_settings_setnum(impostazioni_, "synth.gain", GUADAGNO_BASE);
+    fluid_settings_setint(i, "player.reset-synth", 0);
+    fluid_settings_setnum(i, "synth.gain", GUADAGNO_BASE);
+    return i;
+}
+
+bool MusicaFluid::prepara_synth() {
+    impostazioni_ = impostazioni_synth();
+    if (!impostazioni_) return false;
     synth_ = new_fluid_synth(impostazioni_);
     if (!synth_) return false;
     aggiungi_caricatore_memoria(synth_, impostazioni_);

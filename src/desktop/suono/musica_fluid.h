@@ -31,6 +31,9 @@ struct _fluid_player_t;
 
 namespace didiv {
 
+// The synthesizer's settings, as the game plays its tunes; the caller deletes them.
+_fluid_hashtable_t* impostazioni_synth();
+
 class MusicaFluid : public PlayerMusica, public SorgenteMusica {
 public:
     // The soundfonts are tried in order; the first that loads is used.
