@@ -619,6 +619,10 @@ const std::vector<std::string>& soundfont_candidati() {
         "/usr/share/sounds/sf2/default-GM.sf2",
         "/usr/share/sounds/sf2/FluidR3_GM.sf2",
         "/usr/share/sounds/sf2/TimGM6mb.sf2",
+        "/usr/share/soundfonts/default.sf2",
+        "/usr/share/soundfonts/FluidR3_GM.sf2",
+        "/usr/share/soundfonts/freepats-general-midi.sf2",
+        "/usr/share/soundfonts/TimGM6mb.sf2",
     };
     return v;
 }

@@ -17,7 +17,8 @@
 
 namespace didiv {
 
-// The installed General MIDI soundfonts the game looks for, in order.
+// The paths where distributions install a General MIDI soundfont, in the order the game
+// tries them.
 const std::vector<std::string>& soundfont_candidati();
 
 // Where the font's bytes come from. Reads that run past the end are run-time error 321.

@@ -215,5 +215,29 @@ TEST(MusicaFluid, ASoundfontThatCannotBeCutDownIsPlayedWhole) {
     fs::remove(base + ".mid");
 }
 
+TEST(MusicaFluid, WithNoReadableSoundfontOneLineSaysSoAndTheGamePlaysOnWithoutMusic) {
+    const std::string rotto = (fs::temp_directory_path() / ("didiv_rotto_" + std::to_string(::getpid()) + ".sf2")).string();
+    std::ofstream(rotto, std::ios::binary) << "RIFF, but no soundfont";
+    testing::internal::CaptureStderr();
+    {
+        // The broken file is there, so the failure comes from the loading thread.
+        Lettore l({"/nonexistent/none.sf2", rotto});
+        l.musica->Init();
+        EXPECT_FALSE(l.musica->attendi_pronta(ATTESA));
+        EXPECT_THROW(l.suona("intro3.mid"), ErroreRuntime);
+        EXPECT_EQ(l.ascolta(0.2), 0.0f);
+    }
+    {
+        // The game's own set-up after the early start: nothing there at all, said before.
+        Lettore l({"/nonexistent/none.sf2"});
+        EXPECT_THROW(l.musica->Init(), ErroreRuntime);
+    }
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(righe(err), 1) << err;
+    EXPECT_NE(err.find("nessun soundfont"), std::string::npos) << err;
+    EXPECT_NE(err.find(rotto), std::string::npos) << err;
+    fs::remove(rotto);
+}
+
 }  // namespace
 }  // namespace didiv

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,9 +19,31 @@ namespace didiv {
 
 namespace {
 
+// Set while soundfonts are tried one after the other: a file that fails is no news while
+// another may load, and when none does one line says so for all of them.
+thread_local bool log_muto = false;
+
 // The game shows no music errors; only a broken synthesizer is worth a line on stderr.
 void registro_fluid(int livello, const char* messaggio, void*) {
-    if (livello <= FLUID_ERR) std::fprintf(stderr, "didiv: musica: %s\n", messaggio);
+    if (livello <= FLUID_ERR && !log_muto) std::fprintf(stderr, "didiv: musica: %s\n", messaggio);
+}
+
+// Whether a file starts as a SoundFont does. Anything else would go on to the synthesizer's
+// other loaders, whose library writes its own complaints to stderr.
+bool intestazione_soundfont(const std::string& file) {
+    char testa[12] = {};
+    std::ifstream f(file, std::ios::binary);
+    return f.read(testa, sizeof testa) && std::memcmp(testa, "RIFF", 4) == 0 && std::memcmp(testa + 8, "sfbk", 4) == 0;
+}
+
+// Once a run: the game's own set-up tries again after the early start and meets the same lack.
+void senza_musica(const std::vector<std::string>& cercati) {
+    static std::atomic<bool> detto{false};
+    if (detto.exchange(true)) return;
+    std::string elenco;
+    for (const auto& c : cercati) elenco.append(elenco.empty() ? "" : ", ").append(c);
+    std::fprintf(stderr, "didiv: musica: nessun soundfont General MIDI leggibile (cercati: %s); si gioca senza musica\n",
+                 elenco.c_str());
 }
 
 void instrada_log() {
@@ -39,6 +62,20 @@ constexpr int GRUPPI_CANALI = 16;
 constexpr std::pair<int, int> STRUMENTI_RESET[] = {{0, 0}, {BANCO_PERCUSSIONI, 0}};
 
 }  // namespace
+
+std::vector<std::string> soundfont_cercati() {
+    std::vector<std::string> v;
+    if (fluid_settings_t* i = new_fluid_settings()) {
+        char* predefinito = nullptr;
+        if (fluid_settings_getstr_default(i, "synth.default-soundfont", &predefinito) == FLUID_OK && predefinito &&
+            *predefinito)
+            v.emplace_back(predefinito);
+        delete_fluid_settings(i);
+    }
+    for (const auto& c : soundfont_candidati())
+        if (std::find(v.begin(), v.end(), c) == v.end()) v.push_back(c);
+    return v;
+}
 
 MusicaFluid::MusicaFluid(std::shared_ptr<Mixer> mixer, std::vector<std::string> candidati)
     : mixer_(std::move(mixer)), candidati_(std::move(candidati)), guadagno_(static_cast<float>(GUADAGNO_BASE)) {
@@ -65,7 +102,10 @@ void MusicaFluid::Init() {
         std::error_code ec;
         if (std::filesystem::exists(sf, ec)) soundfont_.push_back(sf);
     }
-    if (soundfont_.empty()) solleva(ERR_FILE_NON_TROVATO);
+    if (soundfont_.empty()) {
+        senza_musica(candidati_);
+        solleva(ERR_FILE_NON_TROVATO);
+    }
     caricatore_ = std::thread([this] { lavora(); });
 }
 
@@ -154,11 +194,17 @@ bool MusicaFluid::carica_intero() {
     // program change to any other would read the disk inside the audio callback.
     fluid_settings_setint(impostazioni_, "synth.dynamic-sample-loading", 1);
     id_soundfont_ = FLUID_FAILED;
+    log_muto = true;
     for (const auto& sf : soundfont_) {
+        if (!intestazione_soundfont(sf)) continue;
         id_soundfont_ = fluid_synth_sfload(synth_, sf.c_str(), 1);
         if (id_soundfont_ != FLUID_FAILED) break;
     }
-    if (id_soundfont_ == FLUID_FAILED) return false;
+    log_muto = false;
+    if (id_soundfont_ == FLUID_FAILED) {
+        senza_musica(candidati_);
+        return false;
+    }
     for (const auto& s : STRUMENTI_RESET) fissa(s);
     return true;
 }

@@ -34,10 +34,15 @@ namespace didiv {
 // The synthesizer's settings, as the game plays its tunes; the caller deletes them.
 _fluid_hashtable_t* impostazioni_synth();
 
+// Where the soundfont is looked for: first where this FluidSynth's distribution puts its
+// default one, then the paths the game knows.
+std::vector<std::string> soundfont_cercati();
+
 class MusicaFluid : public PlayerMusica, public SorgenteMusica {
 public:
-    // The soundfonts are tried in order; the first that loads is used.
-    explicit MusicaFluid(std::shared_ptr<Mixer> mixer, std::vector<std::string> candidati = soundfont_candidati());
+    // The soundfonts are tried in order; the first that loads is used. When none can be read,
+    // one line on stderr says so, once a run, and the game plays on without music.
+    explicit MusicaFluid(std::shared_ptr<Mixer> mixer, std::vector<std::string> candidati = soundfont_cercati());
     ~MusicaFluid() override;
 
     // Error 53 when no soundfont is installed; otherwise returns at once and the soundfont
