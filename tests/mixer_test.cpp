@@ -2,8 +2,11 @@
 // game relies on, rendered by hand as the output thread would.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "audio/mixer.h"
@@ -211,17 +214,20 @@ TEST(DispositivoMixer, BuffersFollowTheDeviceRulesAndFilesAreChecked) {
     } catch (const ErroreRuntime& e) {
         EXPECT_EQ(e.numero(), ERR_FILE_NON_TROVATO);
     }
+    // Away from the game's data files, which other tests copy while this one runs.
+    const std::string rotto =
+        (std::filesystem::temp_directory_path() / ("didiv_rotto_" + std::to_string(::getpid()) + ".wav")).string();
     {
-        std::ofstream f("rotto_mixer_test.wav", std::ios::binary);
+        std::ofstream f(rotto, std::ios::binary);
         f << "RIFF????WAVEjunk";
     }
     try {
-        d.CreateSoundBufferFromFile("rotto_mixer_test.wav");
+        d.CreateSoundBufferFromFile(rotto);
         FAIL();
     } catch (const ErroreRuntime& e) {
         EXPECT_EQ(e.numero(), ERR_FORMATO_FILE);
     }
-    std::remove("rotto_mixer_test.wav");
+    std::remove(rotto.c_str());
 
     auto buf = d.CreateSoundBufferFromFile("step.wav");
     buf->Play(DSBPLAY_LOOPING);
