@@ -424,17 +424,6 @@ void sostegni_delle_ringhiere(cairo_t* cr) {
     rettangolo(cr, 309, 14, 311, 134, pal::ink, 0.3);
 }
 
-// The balustrades, put on as the game draws them over him (mask, then image), so that when
-// he walks into their band only what covers him changes.
-void ringhiere(Superficie& mondo) {
-    const auto [maschera, immagine] = disegna_ringhiera();
-    for (const auto& p : POSTI_RINGHIERA) {
-        const int y = p.y + RIGA_ZERO;
-        BitBlt(mondo, p.x, y, p.larghezza, maschera.ScaleHeight(), maschera, 0, 0, Rop::SRCAND);
-        BitBlt(mondo, p.x, y, p.larghezza, immagine.ScaleHeight(), immagine, 0, 0, Rop::SRCINVERT);
-    }
-}
-
 // Where the rim right of shaft 2 begins: his heel, landing there from the jump at pos_x
 // 1505, is at 1539.
 constexpr double BORDO_DESTRO = 1534;
@@ -758,7 +747,7 @@ Superficie disegna_mondo(const Baratro& b) {
     rettangolo(cr, 0, T + 16, LARGHEZZA, T + 22, pal::ink, 0.25);
 
     Superficie mondo = tela.opaca();
-    ringhiere(mondo);
+    metti_ringhiere(mondo, 0, -RIGA_ZERO);
     return mondo;
 }
 
@@ -766,7 +755,7 @@ Superficie gradini_che_crollano(int fase) {
     constexpr int X = 1004, Y = -104, W = 48, H = 63;
     Tela t(W, H);
     cairo_t* cr = t.cr();
-    dipingi_superficie(cr, mondo(), X, Y + RIGA_ZERO, W, H);
+    dipingi_mondo(cr, X, Y, W, H);
     cairo_translate(cr, -X, -Y);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     // Cracks stay off the edges, so the crumbling never shows the picture's square.
