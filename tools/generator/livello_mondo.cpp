@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "libri_oggetti.h"
@@ -70,19 +71,30 @@ void carta_da_parati(cairo_t* cr, const Rett& r) {
     cairo_restore(cr);
 }
 
-void pietra(cairo_t* cr, const Rett& r, uint32_t seme, double luce = 1.0) {
-    Caso caso(seme);
+// Stone in courses over r. The courses can run on right of r, as far as x `fino_a`, with
+// stones of their own from x `nuove_da` on: r's own run of stones is laid as before, so what
+// of it showed stays, and the same wall drawn further right, under a clip, continues it.
+void pietra(cairo_t* cr, const Rett& r, uint32_t seme, double luce = 1.0, double nuove_da = 0, double fino_a = 0) {
+    Caso caso(seme), nuove(seme ^ 0x5A5A5A5Au);
+    const double x1 = std::max(r.x1, fino_a), da = fino_a > r.x1 ? nuove_da : r.x1;
+    auto sasso = [&](Caso& c) {
+        const double w = 26 + c.tra(0, 16);
+        return std::pair{w, (0.86 + 0.2 * c.reale()) * luce};
+    };
     cairo_save(cr);
-    cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    cairo_rectangle(cr, r.x0, r.y0, x1 - r.x0, r.y1 - r.y0);
     cairo_clip(cr);
-    rettangolo(cr, r.x0, r.y0, r.x1, r.y1, sfuma(pal::stone_shade, 0.8 * luce));
+    rettangolo(cr, r.x0, r.y0, x1, r.y1, sfuma(pal::stone_shade, 0.8 * luce));
     const double h = 14;
     int riga = 0;
     for (double y = std::floor(r.y0 / h) * h; y < r.y1; y += h, ++riga) {
         double x = std::floor(r.x0 / 36) * 36 - (riga % 2 ? 18 : 0);
-        while (x < r.x1) {
-            const double w = 26 + caso.tra(0, 16);
-            const double f = (0.86 + 0.2 * caso.reale()) * luce;
+        while (x < x1) {
+            // r's run is drawn on under a new stone too, so the stones after it stay the same.
+            std::pair<double, double> wf;
+            if (x < r.x1) wf = sasso(caso);
+            if (x >= da) wf = sasso(nuove);
+            const auto [w, f] = wf;
             rettangolo(cr, x + 1, y + 1, x + w - 1, y + h - 1, sfuma(pal::stone, f));
             rettangolo(cr, x + 1, y + 1, x + w - 1, y + 2, sfuma(pal::stone_light, f));
             rettangolo(cr, x + w - 2, y + 1, x + w - 1, y + h - 1, sfuma(pal::stone_shade, f));
@@ -366,6 +378,20 @@ void gradino(cairo_t* cr, double tx, double ty, double fine) {
     cairo_stroke(cr);
 }
 
+// The wall the steps stand on: one stone, one set of courses, from under the treads across
+// the lip over the shaft to the tunnel's right wall. Each part is drawn under a clip of its
+// own; the mass under the treads ends at the shaft, and past it the stones are new.
+void muro_dei_gradini(cairo_t* cr) { pietra(cr, {826, -180, 1018, 110}, 77, 0.92, 1000, 1070); }
+
+// The wall's stone inside r.
+void muro_dei_gradini(cairo_t* cr, const Rett& r) {
+    cairo_save(cr);
+    cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    cairo_clip(cr);
+    muro_dei_gradini(cr);
+    cairo_restore(cr);
+}
+
 // The flight of stone steps from the end of L3 down to the lip of the pit. His feet go
 // down 5 and across 5 at a time from (930, -176) to (1015, -91): a tread for every other
 // step, and the lip half a tread below the last one.
@@ -386,11 +412,11 @@ void gradini_di_pietra(cairo_t* cr) {
     cairo_line_to(cr, 826, 110);
     cairo_close_path(cr);
     cairo_clip(cr);
-    pietra(cr, {826, -180, 1018, 110}, 77, 0.92);
+    muro_dei_gradini(cr);
     cairo_restore(cr);
     buio(cr, POZZO_DEI_GRADINI, 5, true);
     // The lip over the shaft (it crumbles once he walks it), then the treads.
-    pietra(cr, {1000, -85, 1056, -42}, 91, 1.0);
+    muro_dei_gradini(cr, {1000, -85, 1056, -42});
     rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
     for (int i = 0; i <= 8; ++i) gradino(cr, 928 + 10 * i, -176 + 10 * i, 948 + 10 * i);
     gradino(cr, 1018, -91, 1056);
@@ -671,7 +697,7 @@ Superficie disegna_mondo(const Baratro& b) {
     finestra_ad_arco(cr, 968, -350, 70, 130);
     lampada(cr, 1003, -190, 50);
     gradini_di_pietra(cr);
-    pietra(cr, {1052, -91, 1070, 40}, 6);  // the tunnel's right wall above the exit
+    muro_dei_gradini(cr, {1052, -91, 1070, 40});  // the tunnel's right wall above the exit
     // The vault.
     pietra(cr, {812, 96, 1000, 110}, 8);
     pietra(cr, {812, 110, 832, 298}, 9);
@@ -776,9 +802,11 @@ Superficie gradini_che_crollano(int fase) {
     cairo_reset_clip(cr);
     if (fase == 3) {
         // Fallen: the shaft shows through a jagged hole where he drops; the treads he walks
-        // down stay, broken at its edge.
+        // down stay, broken at its edge. It opens into the shaft below, and on its right a
+        // broken strip of the lip stays, so no side of it is the picture's straight edge.
         const double bordo[][2] = {{1027, -90}, {1029, -86}, {1025, -80}, {1028, -72}, {1024, -63}, {1027, -53},
-                                   {1023, -42}, {1052, -42}, {1052, -77}, {1047, -80}, {1050, -85}, {1046, -90}};
+                                   {1023, -42}, {1047, -42}, {1045, -49}, {1048, -57}, {1045, -65}, {1048, -73},
+                                   {1047, -80}, {1050, -85}, {1046, -90}};
         auto buco = [&] {
             cairo_move_to(cr, bordo[0][0], bordo[0][1]);
             for (const auto& p : bordo) cairo_line_to(cr, p[0], p[1]);
@@ -795,7 +823,7 @@ Superficie gradini_che_crollano(int fase) {
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
         cairo_set_line_width(cr, 1.2);
         for (int lato = 0; lato < 2; ++lato) {
-            const int da = lato ? 7 : 0, a = lato ? 12 : 7;
+            const int da = lato ? 7 : 0, a = lato ? static_cast<int>(std::size(bordo)) : 7;
             cairo_move_to(cr, bordo[da][0], bordo[da][1]);
             for (int i = da + 1; i < a; ++i) cairo_line_to(cr, bordo[i][0], bordo[i][1]);
             colore(cr, pal::ink);
