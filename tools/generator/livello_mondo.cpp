@@ -302,6 +302,16 @@ void lampada(cairo_t* cr, double x, double y, double raggio) {
     cairo_fill(cr);
 }
 
+// A book lying flat, seen from the front: its covers, the edge of its pages and its spine on
+// the left, in an ink outline.
+void libro_disteso(cairo_t* cr, double x, double y, double w, double h, uint32_t c) {
+    rettangolo(cr, x, y, x + w, y + h, pal::ink);
+    rettangolo(cr, x + 1, y + 1, x + w - 1, y + 2, sfuma(c, 1.2));
+    rettangolo(cr, x + 1, y + h - 2, x + w - 1, y + h - 1, sfuma(c, 0.8));
+    rettangolo(cr, x + 5, y + 2, x + w - 1, y + h - 2, pal::parchment_shade);
+    rettangolo(cr, x + 1, y + 2, x + 5, y + h - 2, c);
+}
+
 void quadro(cairo_t* cr, double x, double y, double w, double h, uint32_t cielo, uint32_t terra) {
     rettangolo(cr, x - 4, y - 4, x + w + 4, y + h + 4, pal::gold);
     rettangolo(cr, x - 2, y - 2, x + w + 2, y + h + 2, sfuma(pal::gold, 0.7));
@@ -744,6 +754,9 @@ Superficie disegna_mondo(const Baratro& b) {
     pietra(cr, {1446, 186, 1472, 200}, 19, 0.85);
     pietra(cr, {BORDO_DESTRO, 186, 1612, 200}, 20, 0.85);
     pavimento(cr, 1440, 1616, 392, 6);
+    // The costume book, copied at (1487, 360), lies open on a closed one: its picture ends
+    // five rows above the floor. The closed one stays once it is taken.
+    libro_disteso(cr, 1485, 388, 35, 5, pal::book_blue);
     lampada(cr, 1580, 300, 45);
 
     // ---- bookcase 3 and the chasm ----------------------------------------------------------
