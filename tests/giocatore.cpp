@@ -188,6 +188,7 @@ void gioca_fino_alla_vittoria(Partita& p) {
     // "All'inizio della discesa dei gradini di pietra, recuperare l'ombrello e darlo al
     // professore: lo userà come paracadute ... dopo il crollo del passaggio."
     vai_ai_gradini(p);
+    p.segna("in-cima-ai-gradini");
     p.dai_al_professore("ombrello");
     p.uguale(g.fase_caduta, 3, "the fall phase with the umbrella");
     p.aspetta(1);
@@ -284,6 +285,7 @@ void gioca_fino_alla_vittoria(Partita& p) {
     p.cammina_fino_in_fondo(SINISTRA);  // the floor drops away into shaft 2
     p.e_in(1500, 276);
     p.verifica(!g.fine_partita, "the drop into shaft 2 ended the game");
+    p.segna("in-fondo-al-pozzo");
 
     // "Aprire il libro che si trova sul fondo e prendere il costume da Tarzan."
     p.apri_e_raccogli("tarzan", &Form1::stato_tarzan, 1502, 372, "lib10.bmp", "la-pagina-del-costume");

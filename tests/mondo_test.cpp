@@ -222,6 +222,70 @@ TEST(Mondo, LaTempestaNonMostraIlSuoQuadrato) {
     EXPECT_GT(luce_lampo[1], luce_lampo[0] + 10) << "the flash lights the vault";
 }
 
+enum Lato : unsigned { SOPRA = 1, SOTTO = 2, SINISTRA = 4, DESTRA = 8, OGNI_LATO = 15 };
+
+// An opaque picture the game copies at a fixed place of the world: a built-in picture's
+// member, or the data file the game loads into it.
+struct Ritaglio {
+    const char* nome;
+    int membro;
+    int x, y;           // world corner
+    unsigned lati;      // the sides where it meets the world
+    double tolleranza;  // mean difference from the world allowed there, in 255ths
+    const char* file = nullptr;
+};
+
+// Mean difference, in 255ths of a channel, between the outer two pixels of a picture along
+// the given sides and the world under them.
+double scarto_dal_mondo(const Superficie& f, int X, int Y, unsigned lati) {
+    const int w = f.ScaleWidth(), h = f.ScaleHeight();
+    double somma = 0;
+    int n = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool bordo = ((lati & SOPRA) && y < 2) || ((lati & SOTTO) && y >= h - 2) ||
+                               ((lati & SINISTRA) && x < 2) || ((lati & DESTRA) && x >= w - 2);
+            if (!bordo) continue;
+            const Colore a = f.Point(x, y), b = nel_mondo(X + x, Y + y);
+            for (int k = 0; k < 24; k += 8) somma += std::abs(((a >> k) & 0xFF) - ((b >> k) & 0xFF)) / 3.0;
+            ++n;
+        }
+    return n ? somma / n : 0;
+}
+
+// Every opaque picture the game copies at a fixed place of the world in its plain state is
+// the world there with its own thing painted on: where it meets the world, its edge is the
+// world's, and no box shows around it. (Lit states are meant to stand out.)
+TEST(Mondo, NessunaFiguraSulMondoMostraIlSuoRiquadro) {
+    const Ritaglio ritagli[] = {
+        // The books come up to their pictures' edges: the red one lies on its board.
+        {"Picture23", 0, 398, 171, OGNI_LATO, 6},
+        {"Picture57", 0, 1487, 360, OGNI_LATO, 6},
+        {"Picture38", 0, 1004, -104, OGNI_LATO, 1},
+        {"Picture38", 1, 1004, -104, OGNI_LATO, 1},
+        {"Picture38", 2, 1004, -104, OGNI_LATO, 1},
+        // Fallen, the hole opens into the shaft below.
+        {"Picture38", 3, 1004, -104, SOPRA | SINISTRA | DESTRA, 1},
+        // The storm comes out of the cloud at its top.
+        {"Picture56", 0, 996, 196, SOTTO | SINISTRA | DESTRA, 1},
+        {"Picture56", 1, 996, 196, SOTTO | SINISTRA | DESTRA, 1},
+        {"Picture56", 2, 996, 196, SOTTO | SINISTRA | DESTRA, 1},
+        {"Picture56", 3, 996, 196, SOTTO | SINISTRA | DESTRA, 1},
+        {"Picture56", 4, 996, 196, SOTTO | SINISTRA | DESTRA, 1},
+        // The jungle's right and bottom edges are the world's own; on its left the chasm
+        // begins a pixel in, at the library's end.
+        {"Picture72", 0, 1885, -230, SOPRA, 1, "j1.bmp"},
+        {"Picture72", 1, 1885, -230, SOPRA, 1, "j2.bmp"},
+        {"Picture72", 2, 1885, -230, SOPRA, 1, "j3.bmp"},
+    };
+    for (const Ritaglio& r : ritagli) {
+        SCOPED_TRACE(std::string(r.nome) + "(" + std::to_string(r.membro) + ")");
+        const Superficie f = r.file ? LoadPicture(cartella_dati() + "/" + r.file) : incorporata(r.nome, r.membro);
+        ASSERT_FALSE(f.vuota());
+        EXPECT_LE(scarto_dal_mondo(f, r.x, r.y, r.lati), r.tolleranza);
+    }
+}
+
 // The columns of his soles, from the standing pose's mask: row 116 of the 80 x 120 box.
 std::vector<int> suole() {
     const Superficie m = incorporata("Picture2", 0);
@@ -261,7 +325,8 @@ TEST(Mondo, DoveStaHaSempreQualcosaSottoIPiedi) {
 
 // The last stone steps crack under him and then fall: he still walks down their treads, in
 // every frame; once fallen, the lip is gone only where he drops into the shaft. The frames
-// are copied opaque at (1004, -104), so their edges are the world's (the hole's aside).
+// are copied opaque at (1004, -104), so their edges are the world's (the hole's aside), and
+// the world's block there is stone like the wall around it.
 TEST(Mondo, IGradiniCrollatiTengonoIPassiFinoAlBuco) {
     constexpr int X = 1004, Y = -104;
     const livello::Gradinata* scala = nullptr;
@@ -292,6 +357,14 @@ TEST(Mondo, IGradiniCrollatiTengonoIPassiFinoAlBuco) {
         if (fase < 3) EXPECT_LT(buio, tutti / 4);
         else EXPECT_GT(buio, tutti * 8 / 10);
     }
+    // The block is the wall's own stone: its tone does not step across its left edge.
+    auto luce = [](int x0) {
+        double somma = 0;
+        for (int y = -70; y <= -44; ++y)
+            for (int x = x0; x < x0 + 10; ++x) somma += luminanza(nel_mondo(x, y));
+        return somma / (10 * 27);
+    };
+    EXPECT_NEAR(luce(X - 10), luce(X), 4);
 }
 
 // The jungle frames are copied opaque at (1885, -230), 315 x 630, over the chasm: along their

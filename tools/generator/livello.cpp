@@ -13,6 +13,8 @@ const Superficie& mondo() {
     return m;
 }
 
+void dipingi_mondo(cairo_t* cr, int x, int y, int w, int h) { dipingi_superficie(cr, mondo(), x, y + livello::RIGA_ZERO, w, h); }
+
 PRODUTTORE(livello) {
     out.bmp("gamemap1.bmp", dipingi_mappa());
     out.bmp("gameb2.bmp", mondo());

@@ -26,6 +26,9 @@ Superficie disegna_mondo();
 Superficie disegna_mondo(const Baratro& baratro);
 // The same, drawn once: the pictures the game copies over the world are composed on it.
 const Superficie& mondo();
+// Paints the w x h of it at world (x, y) with its top-left at (0, 0) of user space: an opaque
+// picture the game copies there starts from it, so that only what it adds shows.
+void dipingi_mondo(cairo_t* cr, int x, int y, int w, int h);
 
 // The last stone steps at (1004, -104), 48 x 63, cut from the world: 0 to 2 cracking under
 // him, 3 fallen through where he drops into the shaft.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "libri_oggetti.h"
@@ -70,19 +71,30 @@ void carta_da_parati(cairo_t* cr, const Rett& r) {
     cairo_restore(cr);
 }
 
-void pietra(cairo_t* cr, const Rett& r, uint32_t seme, double luce = 1.0) {
-    Caso caso(seme);
+// Stone in courses over r. The courses can run on right of r, as far as x `fino_a`, with
+// stones of their own from x `nuove_da` on: r's own run of stones is laid as before, so what
+// of it showed stays, and the same wall drawn further right, under a clip, continues it.
+void pietra(cairo_t* cr, const Rett& r, uint32_t seme, double luce = 1.0, double nuove_da = 0, double fino_a = 0) {
+    Caso caso(seme), nuove(seme ^ 0x5A5A5A5Au);
+    const double x1 = std::max(r.x1, fino_a), da = fino_a > r.x1 ? nuove_da : r.x1;
+    auto sasso = [&](Caso& c) {
+        const double w = 26 + c.tra(0, 16);
+        return std::pair{w, (0.86 + 0.2 * c.reale()) * luce};
+    };
     cairo_save(cr);
-    cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    cairo_rectangle(cr, r.x0, r.y0, x1 - r.x0, r.y1 - r.y0);
     cairo_clip(cr);
-    rettangolo(cr, r.x0, r.y0, r.x1, r.y1, sfuma(pal::stone_shade, 0.8 * luce));
+    rettangolo(cr, r.x0, r.y0, x1, r.y1, sfuma(pal::stone_shade, 0.8 * luce));
     const double h = 14;
     int riga = 0;
     for (double y = std::floor(r.y0 / h) * h; y < r.y1; y += h, ++riga) {
         double x = std::floor(r.x0 / 36) * 36 - (riga % 2 ? 18 : 0);
-        while (x < r.x1) {
-            const double w = 26 + caso.tra(0, 16);
-            const double f = (0.86 + 0.2 * caso.reale()) * luce;
+        while (x < x1) {
+            // r's run is drawn on under a new stone too, so the stones after it stay the same.
+            std::pair<double, double> wf;
+            if (x < r.x1) wf = sasso(caso);
+            if (x >= da) wf = sasso(nuove);
+            const auto [w, f] = wf;
             rettangolo(cr, x + 1, y + 1, x + w - 1, y + h - 1, sfuma(pal::stone, f));
             rettangolo(cr, x + 1, y + 1, x + w - 1, y + 2, sfuma(pal::stone_light, f));
             rettangolo(cr, x + w - 2, y + 1, x + w - 1, y + h - 1, sfuma(pal::stone_shade, f));
@@ -290,6 +302,16 @@ void lampada(cairo_t* cr, double x, double y, double raggio) {
     cairo_fill(cr);
 }
 
+// A book lying flat, seen from the front: its covers, the edge of its pages and its spine on
+// the left, in an ink outline.
+void libro_disteso(cairo_t* cr, double x, double y, double w, double h, uint32_t c) {
+    rettangolo(cr, x, y, x + w, y + h, pal::ink);
+    rettangolo(cr, x + 1, y + 1, x + w - 1, y + 2, sfuma(c, 1.2));
+    rettangolo(cr, x + 1, y + h - 2, x + w - 1, y + h - 1, sfuma(c, 0.8));
+    rettangolo(cr, x + 5, y + 2, x + w - 1, y + h - 2, pal::parchment_shade);
+    rettangolo(cr, x + 1, y + 2, x + 5, y + h - 2, c);
+}
+
 void quadro(cairo_t* cr, double x, double y, double w, double h, uint32_t cielo, uint32_t terra) {
     rettangolo(cr, x - 4, y - 4, x + w + 4, y + h + 4, pal::gold);
     rettangolo(cr, x - 2, y - 2, x + w + 2, y + h + 2, sfuma(pal::gold, 0.7));
@@ -366,6 +388,20 @@ void gradino(cairo_t* cr, double tx, double ty, double fine) {
     cairo_stroke(cr);
 }
 
+// The wall the steps stand on: one stone, one set of courses, from under the treads across
+// the lip over the shaft to the tunnel's right wall. Each part is drawn under a clip of its
+// own; the mass under the treads ends at the shaft, and past it the stones are new.
+void muro_dei_gradini(cairo_t* cr) { pietra(cr, {826, -180, 1018, 110}, 77, 0.92, 1000, 1070); }
+
+// The wall's stone inside r.
+void muro_dei_gradini(cairo_t* cr, const Rett& r) {
+    cairo_save(cr);
+    cairo_rectangle(cr, r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
+    cairo_clip(cr);
+    muro_dei_gradini(cr);
+    cairo_restore(cr);
+}
+
 // The flight of stone steps from the end of L3 down to the lip of the pit. His feet go
 // down 5 and across 5 at a time from (930, -176) to (1015, -91): a tread for every other
 // step, and the lip half a tread below the last one.
@@ -386,11 +422,11 @@ void gradini_di_pietra(cairo_t* cr) {
     cairo_line_to(cr, 826, 110);
     cairo_close_path(cr);
     cairo_clip(cr);
-    pietra(cr, {826, -180, 1018, 110}, 77, 0.92);
+    muro_dei_gradini(cr);
     cairo_restore(cr);
     buio(cr, POZZO_DEI_GRADINI, 5, true);
     // The lip over the shaft (it crumbles once he walks it), then the treads.
-    pietra(cr, {1000, -85, 1056, -42}, 91, 1.0);
+    muro_dei_gradini(cr, {1000, -85, 1056, -42});
     rettangolo(cr, 1000, -43, 1056, -41, pal::ink, 0.5);
     for (int i = 0; i <= 8; ++i) gradino(cr, 928 + 10 * i, -176 + 10 * i, 948 + 10 * i);
     gradino(cr, 1018, -91, 1056);
@@ -422,17 +458,6 @@ void sostegni_delle_ringhiere(cairo_t* cr) {
     pavimento(cr, 1662, 1681, -232);
     legno(cr, 299, 12, 309, 134);
     rettangolo(cr, 309, 14, 311, 134, pal::ink, 0.3);
-}
-
-// The balustrades, put on as the game draws them over him (mask, then image), so that when
-// he walks into their band only what covers him changes.
-void ringhiere(Superficie& mondo) {
-    const auto [maschera, immagine] = disegna_ringhiera();
-    for (const auto& p : POSTI_RINGHIERA) {
-        const int y = p.y + RIGA_ZERO;
-        BitBlt(mondo, p.x, y, p.larghezza, maschera.ScaleHeight(), maschera, 0, 0, Rop::SRCAND);
-        BitBlt(mondo, p.x, y, p.larghezza, immagine.ScaleHeight(), immagine, 0, 0, Rop::SRCINVERT);
-    }
 }
 
 // Where the rim right of shaft 2 begins: his heel, landing there from the jump at pos_x
@@ -682,7 +707,7 @@ Superficie disegna_mondo(const Baratro& b) {
     finestra_ad_arco(cr, 968, -350, 70, 130);
     lampada(cr, 1003, -190, 50);
     gradini_di_pietra(cr);
-    pietra(cr, {1052, -91, 1070, 40}, 6);  // the tunnel's right wall above the exit
+    muro_dei_gradini(cr, {1052, -91, 1070, 40});  // the tunnel's right wall above the exit
     // The vault.
     pietra(cr, {812, 96, 1000, 110}, 8);
     pietra(cr, {812, 110, 832, 298}, 9);
@@ -729,6 +754,9 @@ Superficie disegna_mondo(const Baratro& b) {
     pietra(cr, {1446, 186, 1472, 200}, 19, 0.85);
     pietra(cr, {BORDO_DESTRO, 186, 1612, 200}, 20, 0.85);
     pavimento(cr, 1440, 1616, 392, 6);
+    // The costume book, copied at (1487, 360), lies open on a closed one: its picture ends
+    // five rows above the floor. The closed one stays once it is taken.
+    libro_disteso(cr, 1485, 388, 35, 5, pal::book_blue);
     lampada(cr, 1580, 300, 45);
 
     // ---- bookcase 3 and the chasm ----------------------------------------------------------
@@ -758,7 +786,7 @@ Superficie disegna_mondo(const Baratro& b) {
     rettangolo(cr, 0, T + 16, LARGHEZZA, T + 22, pal::ink, 0.25);
 
     Superficie mondo = tela.opaca();
-    ringhiere(mondo);
+    metti_ringhiere(mondo, 0, -RIGA_ZERO);
     return mondo;
 }
 
@@ -766,7 +794,7 @@ Superficie gradini_che_crollano(int fase) {
     constexpr int X = 1004, Y = -104, W = 48, H = 63;
     Tela t(W, H);
     cairo_t* cr = t.cr();
-    dipingi_superficie(cr, mondo(), X, Y + RIGA_ZERO, W, H);
+    dipingi_mondo(cr, X, Y, W, H);
     cairo_translate(cr, -X, -Y);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     // Cracks stay off the edges, so the crumbling never shows the picture's square.
@@ -787,9 +815,11 @@ Superficie gradini_che_crollano(int fase) {
     cairo_reset_clip(cr);
     if (fase == 3) {
         // Fallen: the shaft shows through a jagged hole where he drops; the treads he walks
-        // down stay, broken at its edge.
+        // down stay, broken at its edge. It opens into the shaft below, and on its right a
+        // broken strip of the lip stays, so no side of it is the picture's straight edge.
         const double bordo[][2] = {{1027, -90}, {1029, -86}, {1025, -80}, {1028, -72}, {1024, -63}, {1027, -53},
-                                   {1023, -42}, {1052, -42}, {1052, -77}, {1047, -80}, {1050, -85}, {1046, -90}};
+                                   {1023, -42}, {1047, -42}, {1045, -49}, {1048, -57}, {1045, -65}, {1048, -73},
+                                   {1047, -80}, {1050, -85}, {1046, -90}};
         auto buco = [&] {
             cairo_move_to(cr, bordo[0][0], bordo[0][1]);
             for (const auto& p : bordo) cairo_line_to(cr, p[0], p[1]);
@@ -806,7 +836,7 @@ Superficie gradini_che_crollano(int fase) {
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
         cairo_set_line_width(cr, 1.2);
         for (int lato = 0; lato < 2; ++lato) {
-            const int da = lato ? 7 : 0, a = lato ? 12 : 7;
+            const int da = lato ? 7 : 0, a = lato ? static_cast<int>(std::size(bordo)) : 7;
             cairo_move_to(cr, bordo[da][0], bordo[da][1]);
             for (int i = da + 1; i < a; ++i) cairo_line_to(cr, bordo[i][0], bordo[i][1]);
             colore(cr, pal::ink);

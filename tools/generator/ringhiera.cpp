@@ -98,6 +98,14 @@ std::pair<Superficie, Superficie> disegna_ringhiera() {
     return t.coppia();
 }
 
+void metti_ringhiere(Superficie& s, int x, int y) {
+    const auto [maschera, immagine] = disegna_ringhiera();
+    for (const auto& p : POSTI_RINGHIERA) {
+        BitBlt(s, p.x - x, p.y - y, p.larghezza, maschera.ScaleHeight(), maschera, 0, 0, Rop::SRCAND);
+        BitBlt(s, p.x - x, p.y - y, p.larghezza, immagine.ScaleHeight(), immagine, 0, 0, Rop::SRCINVERT);
+    }
+}
+
 PRODUTTORE(ringhiera) { out.coppia("Picture15", disegna_ringhiera()); }
 
 }  // namespace didiv::gen

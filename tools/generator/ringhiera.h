@@ -20,4 +20,9 @@ inline constexpr PostoRinghiera POSTI_RINGHIERA[] = {
 // Mask and image, 400 x 60.
 std::pair<Superficie, Superficie> disegna_ringhiera();
 
+// Puts the balustrades on a picture of the world whose top-left is world (x, y), as the game
+// draws them (mask, then image), so that when he walks into their band only what covers him
+// changes.
+void metti_ringhiere(Superficie& s, int x, int y);
+
 }  // namespace didiv::gen

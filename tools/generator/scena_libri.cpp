@@ -12,6 +12,7 @@
 #include "libri_oggetti.h"
 #include "livello_mappa.h"
 #include "livello_pianta.h"
+#include "ringhiera.h"
 #include "tela.h"
 
 namespace didiv::gen {
@@ -117,13 +118,22 @@ Superficie etichetta(int w, int h, const std::string& titolo, const std::string&
     return t.opaca();
 }
 
+// Where the game copies the red book and the open book, plain or lit.
+constexpr int LIBRO_ROSSO_X = 398, LIBRO_ROSSO_Y = 171;
+constexpr int LIBRO_APERTO_X = 1487, LIBRO_APERTO_Y = 360;
+
 // The red book lying flat on its shelf, seen from the front: covers, pages and a gilt spine.
+// Plain, it lies on the shelf as the world shows it, behind the balustrade.
 Superficie libro_rosso(bool acceso) {
     Tela t(35, 12);
     cairo_t* cr = t.cr();
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    rettangolo(cr, 0, 0, 35, 12, acceso ? alone : pal::walnut_shade);
-    if (acceso) rettangolo(cr, 1, 1, 33, 11, alone_forte);
+    if (acceso) {
+        rettangolo(cr, 0, 0, 35, 12, alone);
+        rettangolo(cr, 1, 1, 33, 11, alone_forte);
+    } else {
+        dipingi_mondo(cr, LIBRO_ROSSO_X, LIBRO_ROSSO_Y, 35, 12);
+    }
     const uint32_t rosso = acceso ? sfuma(pal::book_red, 1.4) : pal::book_red;
     rettangolo(cr, 1, 2, 33, 10, pal::ink);
     rettangolo(cr, 2, 3, 31, 2, rosso);                       // upper cover
@@ -136,15 +146,16 @@ Superficie libro_rosso(bool acceso) {
     rettangolo(cr, 2, 8, 4, 1, sfuma(pal::gold, 0.8));
     if (acceso)
         for (auto [x, y] : {std::pair{0, 6}, {34, 4}, {17, 0}}) rettangolo(cr, x, y, 1, 1, 0xFFFFFF);
-    return t.opaca();
+    Superficie s = t.opaca();
+    if (!acceso) metti_ringhiere(s, LIBRO_ROSSO_X, LIBRO_ROSSO_Y);
+    return s;
 }
 
 // The open book on the shaft floor: a leopard skin on the left page, lines on the right.
+// Plain, it lies in the shaft as the world shows it there.
 Superficie libro_aperto(bool acceso) {
     Tela t(31, 28);
     cairo_t* cr = t.cr();
-    const uint32_t fondo = sfuma(pal::stone_shade, 0.7);
-    rettangolo(cr, 0, 0, 31, 28, acceso ? alone : fondo);
     if (acceso) {
         cairo_pattern_t* g = cairo_pattern_create_radial(15.5, 17, 3, 15.5, 17, 17);
         cairo_pattern_add_color_stop_rgb(g, 0, 1, 0.97, 0.75);
@@ -152,6 +163,8 @@ Superficie libro_aperto(bool acceso) {
         cairo_set_source(cr, g);
         cairo_paint(cr);
         cairo_pattern_destroy(g);
+    } else {
+        dipingi_mondo(cr, LIBRO_APERTO_X, LIBRO_APERTO_Y, 31, 28);
     }
     // The cover under the pages, then two pages rising from the gutter.
     const uint32_t copertina = acceso ? sfuma(pal::book_green, 1.35) : pal::book_green;

@@ -5,7 +5,6 @@
 
 #include "generatore.h"
 #include "livello_mappa.h"
-#include "livello_pianta.h"
 #include "tela.h"
 
 namespace didiv::gen {
@@ -102,10 +101,10 @@ void pioggia(cairo_t* cr, cairo_surface_t* dissolve, int fase) {
     });
 }
 
-Superficie tempesta(int n, const Superficie& mondo) {
+Superficie tempesta(int n) {
     Tela t(LATO, LATO);
     cairo_t* cr = t.cr();
-    dipingi_superficie(cr, mondo, X, Y + livello::RIGA_ZERO, LATO, LATO);
+    dipingi_mondo(cr, X, Y, LATO, LATO);
     cairo_surface_t* dissolve = dissolvenza();
     if (n <= 1) {
         bagliore(cr, dissolve, n == 1);
@@ -196,7 +195,7 @@ std::pair<Superficie, Superficie> pianta(int w, int h, int stadio) {
 }  // namespace
 
 PRODUTTORE(scena_pianta) {
-    for (int i = 0; i < 5; ++i) out.immagine("Picture56", i, tempesta(i, mondo()));
+    for (int i = 0; i < 5; ++i) out.immagine("Picture56", i, tempesta(i));
     const int misure[3][2] = {{23, 180}, {34, 270}, {45, 360}};
     for (int i = 0; i < 3; ++i) {
         auto [m, im] = pianta(misure[i][0], misure[i][1], i);
