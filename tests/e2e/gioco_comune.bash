@@ -6,7 +6,6 @@ set -u
 . "$(dirname "${BASH_SOURCE[0]}")/attesa.bash"
 BUILD=$(cd "${1:?build directory}" && pwd)
 TMP=$(mktemp -d)
-XVFB_PID=""
 GIOCO_PID=""
 SONDA_PID=""
 W=""
@@ -24,9 +23,9 @@ pulisci() {
 trap pulisci EXIT
 
 fallisci() {
-    echo "FAIL: $*" >&2
-    [ -s "$TMP/gioco.log" ] && sed 's/^/  didiv: /' "$TMP/gioco.log" >&2
-    [ -s "$TMP/messaggi.log" ] && sed 's/^/  /' "$TMP/messaggi.log" >&2
+    echo "FAIL: $* (after ${SECONDS} s)" >&2
+    riporta didiv "$TMP/gioco.log" "$GIOCO_PID"
+    riporta Xvfb "$TMP/xvfb.log" "$XVFB_PID"
     exit 1
 }
 
@@ -45,11 +44,6 @@ smappata() { ! xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
 # each is answered with its default button as it comes up.
 MESSAGGI_AVVIO=0
 
-display_pronto() {
-    kill -0 "$XVFB_PID" 2>/dev/null || fallisci "Xvfb did not start: $(cat "$TMP/xvfb.log")"
-    [ -s "$TMP/display" ]
-}
-
 # Sets TROVATA to the first shown window whose title matches.
 TROVATA=""
 finestra_mostrata() {
@@ -63,10 +57,7 @@ scena_disegnata() { [[ "$(campo)" == *" diff "* ]]; }
 
 # Starts the server and the program and plays free: sets W to the game window.
 avvia_gioco() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TMP/display" >"$TMP/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    aspetta display_pronto || fallisci "Xvfb gave no display number"
-    export DISPLAY=":$(head -n1 "$TMP/display")"
+    avvia_xvfb
 
     # No sound card in CI: the mixed output goes to a file at the pace of a real device.
     (cd "$TMP" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$AUDIO" exec "$PROGRAMMA") >"$TMP/gioco.log" 2>&1 &

@@ -2,7 +2,7 @@
 # box; it is transient for the dialog, so that a window manager keeps it above the dialog;
 # the dialog's own close box leaves the program with code 0.
 source "$(dirname "$0")/inizio_comune.bash"
-avvia_x
+avvia_xvfb
 avvia_programma
 W=$(aspetta_finestra "$TITOLO_INIZIO") || exit 1
 

@@ -5,7 +5,6 @@ set -u
 BUILD="$1"
 PROG="${DIDIV_PROGRAMMA_INIZIO:-$BUILD/didiv_prova_inizio}"
 TMP=$(mktemp -d)
-XVFB_PID=""
 APP_PID=""
 
 pulisci() {
@@ -17,17 +16,11 @@ pulisci() {
 trap pulisci EXIT
 
 fallisci() {
-    echo "FAIL: $*" >&2
-    [ -f "$TMP/out" ] && sed 's/^/  out: /' "$TMP/out" >&2
-    [ -f "$TMP/err" ] && sed 's/^/  err: /' "$TMP/err" >&2
+    echo "FAIL: $* (after ${SECONDS} s)" >&2
+    [ -f "$TMP/out" ] && riporta "program's stdout" "$TMP/out" "$APP_PID"
+    [ -f "$TMP/err" ] && riporta "program's stderr" "$TMP/err"
+    riporta Xvfb "$TMP/xvfb.log" "$XVFB_PID"
     exit 1
-}
-
-avvia_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TMP/display" 2>"$TMP/xvfb.log" &
-    XVFB_PID=$!
-    aspetta test -s "$TMP/display" || fallisci "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$TMP/display")"
 }
 
 avvia_programma() {

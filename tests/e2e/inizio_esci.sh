@@ -1,6 +1,6 @@
 # "Esci" ends the program with code 0 and the game window never appears.
 source "$(dirname "$0")/inizio_comune.bash"
-avvia_x
+avvia_xvfb
 avvia_programma
 W=$(aspetta_finestra "$TITOLO_INIZIO") || exit 1
 clic "$W" "${ESCI[@]}"

@@ -1,7 +1,7 @@
 # "Gioca" with timed play and the list untouched: the game window opens with 30 seconds
 # and the start dialog is gone for good.
 source "$(dirname "$0")/inizio_comune.bash"
-avvia_x
+avvia_xvfb
 avvia_programma
 W=$(aspetta_finestra "$TITOLO_INIZIO") || exit 1
 clic "$W" "${GIOCA_PER[@]}"
