@@ -97,6 +97,15 @@ Fl_Color colore(uint32_t rgb) {
     return fl_rgb_color(static_cast<uchar>(rgb >> 16), static_cast<uchar>(rgb >> 8), static_cast<uchar>(rgb));
 }
 
+// What a window's close box or button does runs as a copy: closing a help window runs the
+// pending events, which delete the window, and the function it holds, while that still runs.
+void esegui_copia(const std::function<void()>& f) {
+    const std::function<void()> copia = f;
+    copia();
+}
+
+void richiama(Fl_Widget*, void* f) { esegui_copia(*static_cast<const std::function<void()>*>(f)); }
+
 // A fixed dialog border: no resizing, no minimize or maximize button, centred on the screen.
 // The close box stays; what it does is the window's callback.
 class FinestraDialogo : public Fl_Double_Window {
@@ -110,7 +119,7 @@ public:
                 auto* f = static_cast<FinestraDialogo*>(w);
                 // Esc is not a way out of these windows; the close box is.
                 if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
-                if (f->abilitato && f->alla_chiusura) f->alla_chiusura();
+                if (f->abilitato && f->alla_chiusura) esegui_copia(f->alla_chiusura);
             },
             nullptr);
         end();
@@ -276,7 +285,7 @@ public:
         begin();
         // "Chiudi" first in tab order.
         auto* ok = new Pulsante(kOKSoluzione, kTestoOKSoluzione, kPredefinito);
-        ok->callback([](Fl_Widget*, void* d) { (*static_cast<std::function<void()>*>(d))(); }, &chiudi_);
+        ok->callback(richiama, &chiudi_);
         const Posizione& p = kText1Soluzione;
         testo_ = new Fl_Text_Display(px(p.left), px(p.top), px(p.width), px(p.height));
         testo_->box(FL_DOWN_BOX);
@@ -309,7 +318,7 @@ public:
         : FinestraDialogo(kClientComandi, kTitoloComandi), chiudi_(std::move(chiudi)) {
         begin();
         auto* ok = new Pulsante(kOKComandi, kTestoOKComandi, kPredefinito);
-        ok->callback([](Fl_Widget*, void* d) { (*static_cast<std::function<void()>*>(d))(); }, &chiudi_);
+        ok->callback(richiama, &chiudi_);
         for (const RigaComandi& r : righe_comandi()) {
             if (r.azione >= 0)
                 etichetta({kSinistraAzioni, r.top, kLarghezzaAzioni, kAltezzaRighe}, r.testo_azione,
@@ -341,12 +350,12 @@ public:
         inizio_ = std::make_unique<FinestraDialogo>(kClientInizio, kTitoloInizio);
         inizio_->alla_chiusura = [this] { logica_->chiudi_inizio(); };
         inizio_->begin();
-        auto collega = [this](Fl_Widget* w, void (Inizio::*azione)()) {
-            azioni_.push_back({this, azione});
+        auto collega = [this](Fl_Widget* w, Clic clic) {
+            azioni_.push_back({this, clic});
             w->callback(
                 [](Fl_Widget*, void* d) {
                     auto* a = static_cast<Azione*>(d);
-                    (a->schermo->logica_->*(a->azione))();
+                    a->clic(*a->schermo->logica_);
                     a->schermo->sincronizza();
                 },
                 &azioni_.back());
@@ -356,10 +365,7 @@ public:
         for (const Controllo& c : controlli_inizio()) {
             if (c.tipo == TipoControllo::pulsante) {
                 auto* b = new Pulsante(c.pos, c.testo, c.carattere);
-                collega(b, c.nome == "OKButton"       ? &Inizio::clic_gioca
-                           : c.nome == "CancelButton" ? &Inizio::clic_riepilogo
-                           : c.nome == "Command1"     ? &Inizio::clic_soluzione
-                                                      : &Inizio::clic_esci);
+                collega(b, clic_pulsante(c.nome));
             } else if (c.tipo == TipoControllo::etichetta) {
                 etichetta(c.pos, c.nome == "Label1" ? kTestoLabel1Inizio : kTestoLabel2Inizio, c.carattere);
             } else if (c.tipo == TipoControllo::cornice) {
@@ -424,10 +430,21 @@ public:
     }
 
 private:
+    // A plain function, not a pointer to member: through a pointer to a non-virtual member,
+    // GCC 12's vptr check of `a->schermo` reads a register that only the virtual path loads,
+    // and the sanitizer build stops on whatever object that register held.
+    using Clic = void (*)(Inizio&);
     struct Azione {
         SchermoFltk* schermo;
-        void (Inizio::*azione)();
+        Clic clic;
     };
+
+    static Clic clic_pulsante(std::string_view nome) {
+        if (nome == "OKButton") return [](Inizio& l) { l.clic_gioca(); };
+        if (nome == "CancelButton") return [](Inizio& l) { l.clic_riepilogo(); };
+        if (nome == "Command1") return [](Inizio& l) { l.clic_soluzione(); };
+        return [](Inizio& l) { l.clic_esci(); };
+    }
 
     static size_t indice(Aiuto a) { return a == Aiuto::Comandi ? 0 : 1; }
 
