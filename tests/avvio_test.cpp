@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "file_prova.h"
 #include "banco.h"
 
 namespace didiv::test {
@@ -67,7 +68,7 @@ TEST(Avvio, FirstFrameIsTheBottomLeftOfTheWorldAtFortyForty) {
 
 TEST(Avvio, MissingWorldPictureIsReportedOnceAndStartUpGoesOn) {
     Banco b;
-    const auto tmp = std::filesystem::temp_directory_path() / "didiv_senza_mondo";
+    const std::filesystem::path tmp = file_prova("senza_mondo");
     std::filesystem::create_directories(tmp);
     std::filesystem::copy_file(cartella_dati() + "/gamemap1.bmp", tmp / "gamemap1.bmp",
                                std::filesystem::copy_options::overwrite_existing);
@@ -81,6 +82,7 @@ TEST(Avvio, MissingWorldPictureIsReportedOnceAndStartUpGoesOn) {
     EXPECT_EQ(b.f().Picture5.ScaleWidth(), 2200) << "the surface stays as it was";
     EXPECT_EQ(b.f().Picture8.Point(0, 0), 0);
     EXPECT_TRUE(b.f().Timer1.Enabled);
+    std::filesystem::remove_all(tmp);
 }
 
 TEST(Avvio, CancelDuringStartUpEndsThereWithoutShutdown) {

@@ -2,13 +2,12 @@
 // game relies on, rendered by hand as the output thread would.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 
+#include "file_prova.h"
 #include "audio/mixer.h"
 #include "platform/errori_runtime.h"
 
@@ -214,9 +213,7 @@ TEST(DispositivoMixer, BuffersFollowTheDeviceRulesAndFilesAreChecked) {
     } catch (const ErroreRuntime& e) {
         EXPECT_EQ(e.numero(), ERR_FILE_NON_TROVATO);
     }
-    // Away from the game's data files, which other tests copy while this one runs.
-    const std::string rotto =
-        (std::filesystem::temp_directory_path() / ("didiv_rotto_" + std::to_string(::getpid()) + ".wav")).string();
+    const std::string rotto = file_prova("rotto.wav");
     {
         std::ofstream f(rotto, std::ios::binary);
         f << "RIFF????WAVEjunk";

@@ -2,7 +2,6 @@
 // one, nothing the notes do not reach comes along, and what cannot be cut faithfully is refused.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +10,7 @@
 #include <iterator>
 #include <string>
 
+#include "file_prova.h"
 #include "audio/soundfont.h"
 #include "errore_aiuto.h"
 #include "platform/errori_runtime.h"
@@ -298,7 +298,7 @@ TEST(Soundfont, TablesThatDoNotHoldTogetherAreRefused) {
 TEST(Soundfont, TheFileIsReadWhereAsked) {
     EXPECT_EQ(errore_di([] { SoundfontSuFile("/nonexistent/font.sf2"); }), ERR_FILE_NON_TROVATO);
     const Byte intero = scrivi_sf2(sf2_campionario(true));
-    const auto percorso = std::filesystem::temp_directory_path() / ("didiv_sf2_" + std::to_string(getpid()));
+    const std::filesystem::path percorso = file_prova("prova.sf2");
     std::ofstream(percorso, std::ios::binary).write(reinterpret_cast<const char*>(intero.data()), static_cast<std::streamsize>(intero.size()));
     {
         SoundfontSuFile f(percorso);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "file_prova.h"
 #include "audio/wav.h"
 #include "platform/errori_runtime.h"
 
@@ -176,8 +176,7 @@ TEST(Wav, MalformedFilesAreRefusedWithAnError) {
 }
 
 TEST(Wav, AFileGivesWhatItsBytesGiveInEveryFormat) {
-    const std::string percorso = (std::filesystem::temp_directory_path() /
-                                  ("didiv_wav_" + std::to_string(::getpid()) + ".wav")).string();
+    const std::string percorso = file_prova("prova.wav");
     for (uint16_t bit : {uint16_t(8), uint16_t(16)})
         for (uint16_t canali : {uint16_t(1), uint16_t(2)})
             for (uint32_t frequenza : {uint32_t(FREQUENZA_MIXER), uint32_t(22050)}) {

@@ -2,7 +2,6 @@
 // device, effects and music together.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "../file_prova.h"
 #include "audio/wav.h"
 #include "desktop/suono/audio_sdl.h"
 #include "desktop/suono/musica_fluid.h"
@@ -99,14 +99,8 @@ Misura misura(const std::vector<float>& v, size_t da_frame, size_t a_frame) {
     return m;
 }
 
-// Where SDL's disk driver writes: a name of this run's own, so that two runs of the tests
-// side by side never write one file.
-std::string file_audio(const std::string& nome) {
-    return (std::filesystem::temp_directory_path() / (nome + "_" + std::to_string(::getpid()) + ".raw")).string();
-}
-
 TEST(AudioSdl, AnEffectAndATuneReachTheOutputUnclipped) {
-    const std::string file = file_audio("audio_sdl_test");
+    const std::string file = file_prova("audio_sdl_test.raw");
     std::remove(file.c_str());
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
@@ -214,7 +208,7 @@ TEST(AudioSdl, WithoutAnOutputEffectsStillEndOnTime) {
 }
 
 TEST(AudioSdl, TheGameStartsTheThemeAndTheWalkingLoopIsHeard) {
-    const std::string file = file_audio("audio_sdl_gioco");
+    const std::string file = file_prova("audio_sdl_gioco.raw");
     std::remove(file.c_str());
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);

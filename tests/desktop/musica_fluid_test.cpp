@@ -2,7 +2,6 @@
 // as fast as the test asks, with no sound output.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "../file_prova.h"
 #include "audio/mixer.h"
 #include "desktop/suono/musica_fluid.h"
 #include "platform/errori_runtime.h"
@@ -75,7 +75,7 @@ int righe(const std::string& s) { return static_cast<int>(std::count(s.begin(), 
 TEST(MusicaFluid, ATruncatedTuneIsRefusedOnceAndNeverTriedAgain) {
     Lettore l;
     AVVIA(l);
-    const fs::path cartella = fs::temp_directory_path() / ("didiv_midi_" + std::to_string(::getpid()));
+    const fs::path cartella = file_prova("midi");
     fs::create_directories(cartella);
     for (const char* nome : {"intro3.mid", "symphony.mid"}) {
         const auto intero = contenuto(nome);
@@ -105,7 +105,7 @@ TEST(MusicaFluid, TheTuneLoadedBeforeARefusedOneStillPlays) {
     l.suona("intro3.mid");
     ASSERT_TRUE(l.musica->attendi_pronta(ATTESA));
     EXPECT_GT(l.ascolta(1.0), 0.01f);
-    const fs::path tagliato = fs::temp_directory_path() / ("didiv_mezzo_" + std::to_string(::getpid()) + ".mid");
+    const fs::path tagliato = file_prova("mezzo.mid");
     const auto intero = contenuto("symphony.mid");
     std::ofstream(tagliato, std::ios::binary).write(intero.data(), 30);
     EXPECT_THROW(l.musica->LoadSegment(tagliato.string()), ErroreRuntime);
@@ -196,7 +196,7 @@ TEST(MusicaFluid, ASoundfontThatCannotBeCutDownIsPlayedWhole) {
     const BranoMidi b = leggi_brano_midi(brano.data(), brano.size());
     ASSERT_THROW(riduci_soundfont(leggi_indice_soundfont(m), m, b.note), ErroreRuntime);
 
-    const std::string base = (fs::temp_directory_path() / ("didiv_intero_" + std::to_string(::getpid()))).string();
+    const std::string base = file_prova("intero");
     std::ofstream(base + ".sf2", std::ios::binary).write(reinterpret_cast<const char*>(intero.data()),
                                                          static_cast<long>(intero.size()));
     std::ofstream(base + ".mid", std::ios::binary).write(reinterpret_cast<const char*>(brano.data()),
@@ -216,7 +216,7 @@ TEST(MusicaFluid, ASoundfontThatCannotBeCutDownIsPlayedWhole) {
 }
 
 TEST(MusicaFluid, WithNoReadableSoundfontOneLineSaysSoAndTheGamePlaysOnWithoutMusic) {
-    const std::string rotto = (fs::temp_directory_path() / ("didiv_rotto_" + std::to_string(::getpid()) + ".sf2")).string();
+    const std::string rotto = file_prova("rotto.sf2");
     std::ofstream(rotto, std::ios::binary) << "RIFF, but no soundfont";
     testing::internal::CaptureStderr();
     {
